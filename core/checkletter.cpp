@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#include "checkletter.h"
+
+#include "charactercodes.h"
+#include "numerictext.h"
+
+#include <iterator>
+
+namespace {
+constexpr int kModulus = std::size(kLetterTable) - 1;
+}
+
+std::optional<QString> CalcularLetra(QString numberText)
+{
+    const std::optional<qint32> number = platform::textToInteger(numberText);
+    if (!number)
+        return std::nullopt;
+    // Truncating remainder, sign of the dividend: negative numbers give -22..0.
+    const int remainder = *number % kModulus;
+    if (remainder < 0)
+        return std::nullopt;
+    return platform::characterAt(QStringView(kLetterTable, kModulus), remainder + 1);
+}

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#include "clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QString>
+
+namespace platform {
+
+void clearClipboard() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
+
+void setClipboardText(const QString &text)
+{
+    QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+}
+
+QString clipboardText() { return QGuiApplication::clipboard()->text(QClipboard::Clipboard); }
+
+} // namespace platform

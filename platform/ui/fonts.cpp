@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#include "fonts.h"
+
+#include <QFont>
+#include <QString>
+
+namespace platform {
+
+void installFontSubstitutes()
+{
+    const QString liberationSans = QStringLiteral("Liberation Sans");
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), liberationSans);
+    QFont::insertSubstitution(QStringLiteral("Arial"), liberationSans);
+}
+
+} // namespace platform

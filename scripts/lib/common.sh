@@ -1,0 +1,45 @@
+# SPDX-License-Identifier: MIT
+# Shared by the scripts: package installation and the build.
+
+VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# What building and running need.
+VELMORA_BUILD_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-translations-l10n fonts-liberation
+)
+# What the tests need on top: an X server to drive the real program, and its tools.
+VELMORA_TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}
+
+# Installs the packages that are missing, with one apt-get update at most.
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+# configure_and_build <build directory> [extra cmake arguments...]
+configure_and_build() {
+    local build_dir=$1
+    shift
+    cmake -S "$VELMORA_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$build_dir" --parallel "$(nproc)"
+}

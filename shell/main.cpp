@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: MIT
+#include "fonts.h"
+#include "form1.h"
+#include "translations.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // Every window takes the application icon unless it sets its own.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/velmora.png")));
+    platform::installSpanishTranslations(app);
+    platform::installFontSubstitutes();
+
+    Form1 form;
+    form.show();
+    return QApplication::exec();
+}

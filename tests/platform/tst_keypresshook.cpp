@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: MIT
+#include "clipboard.h"
+#include "keypresshook.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
+
+using Codes = QList<int>;
+
+class TestKeyPressHook : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void characterCodes_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Codes>("codes");
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+        const Qt::KeyboardModifiers shift = Qt::ShiftModifier;
+
+        QTest::newRow("digit") << int(Qt::Key_5) << none << "5" << Codes{53};
+        QTest::newRow("lower-case letter") << int(Qt::Key_A) << none << "a" << Codes{97};
+        QTest::newRow("shifted letter") << int(Qt::Key_A) << shift << "A" << Codes{65};
+        QTest::newRow("blank") << int(Qt::Key_Space) << none << " " << Codes{32};
+        QTest::newRow("n with tilde") << int(Qt::Key_Ntilde) << none << "ñ" << Codes{241};
+        QTest::newRow("euro sign, from AltGr")
+            << int(Qt::Key_E) << (Qt::ControlModifier | Qt::AltModifier) << "€" << Codes{128};
+        QTest::newRow("outside the code page") << int(Qt::Key_unknown) << none << "ж"
+                                               << Codes{63};
+        QTest::newRow("two characters from one key") << int(Qt::Key_unknown) << none << "ñ5"
+                                                     << Codes{241, 53};
+
+        QTest::newRow("Enter") << int(Qt::Key_Return) << none << "\r" << Codes{13};
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
+                                      << "\r" << Codes{13};
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << Codes{8};
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << none << "\x1b" << Codes{27};
+        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << "\x01" << Codes{1};
+        QTest::newRow("Ctrl+C") << int(Qt::Key_C) << ctrl << "\x03" << Codes{3};
+        QTest::newRow("Ctrl+V, no text given") << int(Qt::Key_V) << ctrl << "" << Codes{22};
+        QTest::newRow("Ctrl+Shift+V") << int(Qt::Key_V) << (ctrl | shift) << "" << Codes{22};
+        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << ctrl << "\x1a" << Codes{26};
+
+        QTest::newRow("no code: Left") << int(Qt::Key_Left) << none << "" << Codes{};
+        QTest::newRow("no code: Home") << int(Qt::Key_Home) << none << "" << Codes{};
+        QTest::newRow("no code: End") << int(Qt::Key_End) << none << "" << Codes{};
+        QTest::newRow("no code: Delete with DEL text") << int(Qt::Key_Delete) << none << "\x7f"
+                                                       << Codes{};
+        QTest::newRow("no code: Shift+Delete") << int(Qt::Key_Delete) << shift << "" << Codes{};
+        QTest::newRow("no code: Insert") << int(Qt::Key_Insert) << none << "" << Codes{};
+        QTest::newRow("no code: Shift+Insert") << int(Qt::Key_Insert) << shift << "" << Codes{};
+        QTest::newRow("no code: Ctrl+Insert") << int(Qt::Key_Insert) << ctrl << "" << Codes{};
+        QTest::newRow("no code: F1") << int(Qt::Key_F1) << none << "" << Codes{};
+        QTest::newRow("no code: Tab") << int(Qt::Key_Tab) << none << "\t" << Codes{};
+        QTest::newRow("no code: Shift+Tab") << int(Qt::Key_Backtab) << shift << "" << Codes{};
+        QTest::newRow("no code: Ctrl+digit") << int(Qt::Key_1) << ctrl << "1" << Codes{};
+        QTest::newRow("no code: Ctrl+Left") << int(Qt::Key_Left) << ctrl << "" << Codes{};
+    }
+    void characterCodes()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, text);
+        QFETCH(Codes, codes);
+        const QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
+        QCOMPARE(platform::characterCodes(event), codes);
+    }
+
+    void init()
+    {
+        field = std::make_unique<QLineEdit>();
+        raised.clear();
+        // Lets digits through and cancels everything else, as a digits-only field would.
+        new platform::KeyPressHook(field.get(), [this](qint16 &code) {
+            raised.append(code);
+            if (code < '0' || code > '9')
+                code = 0;
+        });
+        field->show();
+        QVERIFY(QTest::qWaitForWindowExposed(field.get()));
+        platform::setClipboardText(QStringLiteral("42x"));
+    }
+    void cleanup() { field.reset(); }
+
+    void cancelledKeysHaveNoEffect()
+    {
+        QTest::keyClicks(field.get(), QStringLiteral("1a2 3"));
+        QCOMPARE(field->text(), QStringLiteral("123"));
+        QCOMPARE(raised, (Codes{'1', 'a', '2', ' ', '3'}));
+    }
+
+    void ctrlVIsRefusedButShiftInsertPastes()
+    {
+        QTest::keyClick(field.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(field->text(), QString());
+        QCOMPARE(raised, Codes{22});
+        QTest::keyClick(field.get(), Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(field->text(), QStringLiteral("42x"));
+    }
+
+    void ctrlCIsRefused()
+    {
+        field->setText(QStringLiteral("77"));
+        field->selectAll();
+        QTest::keyClick(field.get(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(platform::clipboardText(), QStringLiteral("42x"));
+    }
+
+    void inputMethodTextIsFilteredCharacterByCharacter()
+    {
+        QInputMethodEvent commit;
+        commit.setCommitString(QStringLiteral("a1é2"));
+        QCoreApplication::sendEvent(field.get(), &commit);
+        QCOMPARE(field->text(), QStringLiteral("12"));
+        QCOMPARE(raised, (Codes{'a', '1', 0xE9, '2'}));
+    }
+
+    void dropsAreRefused() { QVERIFY(!field->acceptDrops()); }
+
+private:
+    std::unique_ptr<QLineEdit> field;
+    Codes raised;
+};
+
+QTEST_MAIN(TestKeyPressHook)
+#include "tst_keypresshook.moc"
