@@ -12,14 +12,20 @@
 #include <QPixmap>
 
 // The pictures live in this static library; its resources must be registered by name.
-static void initResources() { Q_INIT_RESOURCE(main_window); }
+static void initResources()
+{
+    Q_INIT_RESOURCE(main_window);
+}
 
 namespace {
 
 constexpr int kEnter = 13;
 constexpr int kBackspace = 8;
 
-QCursor pointingHand() { return QCursor(QPixmap(QStringLiteral(":/main_window/pointing_hand.png")), 5, 0); }
+QCursor pointingHand()
+{
+    return QCursor(QPixmap(QStringLiteral(":/main_window/pointing_hand.png")), 5, 0);
+}
 
 } // namespace
 

@@ -22,8 +22,14 @@ struct DecimalNumber
 
 constexpr std::int64_t kExponentLimit = 1'000'000'000;
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 class NumberReader
 {
@@ -32,8 +38,7 @@ public:
         : text_(text), decimal_(locale.decimalPoint()), group_(locale.groupSeparator()),
           minus_(locale.negativeSign()), plus_(locale.positiveSign()),
           currency_(locale.currencySymbol())
-    {
-    }
+    {}
 
     std::optional<DecimalNumber> read()
     {
@@ -197,7 +202,10 @@ bool isNumeric(QStringView text, const QLocale &locale)
     return readNumber(text, locale).has_value();
 }
 
-bool isNumeric(QStringView text) { return isNumeric(text, QLocale()); }
+bool isNumeric(QStringView text)
+{
+    return isNumeric(text, QLocale());
+}
 
 std::optional<qint32> textToInteger(QStringView text, const QLocale &locale)
 {
@@ -207,6 +215,9 @@ std::optional<qint32> textToInteger(QStringView text, const QLocale &locale)
     return roundToInt32(*number);
 }
 
-std::optional<qint32> textToInteger(QStringView text) { return textToInteger(text, QLocale()); }
+std::optional<qint32> textToInteger(QStringView text)
+{
+    return textToInteger(text, QLocale());
+}
 
 } // namespace platform

@@ -14,6 +14,9 @@ void beep()
     QApplication::beep();
 }
 
-int beepCount() { return beeps; }
+int beepCount()
+{
+    return beeps;
+}
 
 } // namespace platform

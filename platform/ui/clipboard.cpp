@@ -7,13 +7,19 @@
 
 namespace platform {
 
-void clearClipboard() { QGuiApplication::clipboard()->clear(QClipboard::Clipboard); }
+void clearClipboard()
+{
+    QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
+}
 
 void setClipboardText(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
 }
 
-QString clipboardText() { return QGuiApplication::clipboard()->text(QClipboard::Clipboard); }
+QString clipboardText()
+{
+    return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
+}
 
 } // namespace platform

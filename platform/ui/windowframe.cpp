@@ -26,7 +26,10 @@ void moveToCentre(QWidget *window)
 class CentreWhenShown : public QObject
 {
 public:
-    explicit CentreWhenShown(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+    explicit CentreWhenShown(QWidget *window) : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

@@ -136,13 +136,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("letter");
-        QTest::newRow("long number is cut to 8") << "123456789012" << "12345678" << "Z";
-        QTest::newRow("not a number") << "abc" << "abc" << "N";
-        QTest::newRow("negative multiple of 23") << "-46" << "-46" << "T";
-        QTest::newRow("negative, no letter") << "-1" << "-1" << "N";
-        QTest::newRow("overflow by exponent") << "1e999999" << "1e999999" << "N";
-        QTest::newRow("just past 32 bits") << "9e9" << "9e9" << "N";
-        QTest::newRow("Spanish thousands") << "1.000" << "1.000" << "B";
+        QTest::newRow("long number is cut to 8") << "123456789012"
+                                                 << "12345678"
+                                                 << "Z";
+        QTest::newRow("not a number") << "abc"
+                                      << "abc"
+                                      << "N";
+        QTest::newRow("negative multiple of 23") << "-46"
+                                                 << "-46"
+                                                 << "T";
+        QTest::newRow("negative, no letter") << "-1"
+                                             << "-1"
+                                             << "N";
+        QTest::newRow("overflow by exponent") << "1e999999"
+                                              << "1e999999"
+                                              << "N";
+        QTest::newRow("just past 32 bits") << "9e9"
+                                           << "9e9"
+                                           << "N";
+        QTest::newRow("Spanish thousands") << "1.000"
+                                           << "1.000"
+                                           << "B";
     }
     void pastedText()
     {
@@ -168,7 +182,8 @@ private Q_SLOTS:
 
     void windowIsFixedCentredAndTitled()
     {
-        QCOMPARE(form->windowTitle(), QStringLiteral("Calculadora de letra DNI o NIF    .:Velmora:."));
+        QCOMPARE(form->windowTitle(),
+                 QStringLiteral("Calculadora de letra DNI o NIF    .:Velmora:."));
         QCOMPARE(form->size(), QSize(449, 193));
         QCOMPARE(form->minimumSize(), form->maximumSize());
         const Qt::WindowFlags flags = form->windowFlags();
@@ -216,8 +231,9 @@ private Q_SLOTS:
         }
         QCOMPARE(text1->cursor().shape(), Qt::IBeamCursor);
         QCOMPARE(text1->toolTip(), QStringLiteral("Introduzca el número del DNI"));
-        QCOMPARE(command1->toolTip(),
-                 QStringLiteral("Copia el resultado completo al portapapeles, para pegar use CTRL+V"));
+        QCOMPARE(
+            command1->toolTip(),
+            QStringLiteral("Copia el resultado completo al portapapeles, para pegar use CTRL+V"));
         QCOMPARE(command2->toolTip(), QStringLiteral("Créditos del autor"));
     }
 

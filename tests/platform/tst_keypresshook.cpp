@@ -31,14 +31,13 @@ private Q_SLOTS:
         QTest::newRow("n with tilde") << int(Qt::Key_Ntilde) << none << "ñ" << Codes{241};
         QTest::newRow("euro sign, from AltGr")
             << int(Qt::Key_E) << (Qt::ControlModifier | Qt::AltModifier) << "€" << Codes{128};
-        QTest::newRow("outside the code page") << int(Qt::Key_unknown) << none << "ж"
-                                               << Codes{63};
-        QTest::newRow("two characters from one key") << int(Qt::Key_unknown) << none << "ñ5"
-                                                     << Codes{241, 53};
+        QTest::newRow("outside the code page") << int(Qt::Key_unknown) << none << "ж" << Codes{63};
+        QTest::newRow("two characters from one key")
+            << int(Qt::Key_unknown) << none << "ñ5" << Codes{241, 53};
 
         QTest::newRow("Enter") << int(Qt::Key_Return) << none << "\r" << Codes{13};
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier)
-                                      << "\r" << Codes{13};
+        QTest::newRow("keypad Enter")
+            << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << "\r" << Codes{13};
         QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "\b" << Codes{8};
         QTest::newRow("Escape") << int(Qt::Key_Escape) << none << "\x1b" << Codes{27};
         QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << "\x01" << Codes{1};
@@ -50,8 +49,8 @@ private Q_SLOTS:
         QTest::newRow("no code: Left") << int(Qt::Key_Left) << none << "" << Codes{};
         QTest::newRow("no code: Home") << int(Qt::Key_Home) << none << "" << Codes{};
         QTest::newRow("no code: End") << int(Qt::Key_End) << none << "" << Codes{};
-        QTest::newRow("no code: Delete with DEL text") << int(Qt::Key_Delete) << none << "\x7f"
-                                                       << Codes{};
+        QTest::newRow("no code: Delete with DEL text")
+            << int(Qt::Key_Delete) << none << "\x7f" << Codes{};
         QTest::newRow("no code: Shift+Delete") << int(Qt::Key_Delete) << shift << "" << Codes{};
         QTest::newRow("no code: Insert") << int(Qt::Key_Insert) << none << "" << Codes{};
         QTest::newRow("no code: Shift+Insert") << int(Qt::Key_Insert) << shift << "" << Codes{};

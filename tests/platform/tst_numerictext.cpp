@@ -120,10 +120,10 @@ private Q_SLOTS:
         QTest::newRow("just below a half") << c << "2.4999999" << v(2);
         QTest::newRow("small fraction") << c << "0.05" << v(0);
         QTest::newRow("INT_MAX plus a half rounds out of range") << c << "2147483647.5" << none;
-        QTest::newRow("INT_MAX minus a half rounds to even") << c << "2147483646.5"
-                                                             << v(2147483646);
-        QTest::newRow("INT_MIN minus a half rounds to even") << c << "-2147483648.5"
-                                                             << v(-2147483647 - 1);
+        QTest::newRow("INT_MAX minus a half rounds to even")
+            << c << "2147483646.5" << v(2147483646);
+        QTest::newRow("INT_MIN minus a half rounds to even")
+            << c << "-2147483648.5" << v(-2147483647 - 1);
 
         QTest::newRow("es: thousands and half") << spanish << "1.234,5" << v(1234);
         QTest::newRow("es: currency") << spanish << " 12 € " << v(12);

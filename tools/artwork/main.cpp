@@ -38,7 +38,8 @@ int main(int argc, char *argv[])
     bool ok = true;
     // Baseline JPEG with 4:2:0 subsampling is what Qt's writer makes by default.
     ok &= save(drawBackground(), source.filePath(QStringLiteral("main_window/background.jpg")), 90);
-    ok &= save(drawPointingHand(), source.filePath(QStringLiteral("main_window/pointing_hand.png")));
+    ok &=
+        save(drawPointingHand(), source.filePath(QStringLiteral("main_window/pointing_hand.png")));
     ok &= save(drawApplicationIcon(), source.filePath(QStringLiteral("shell/velmora.png")));
     return ok ? 0 : 1;
 }

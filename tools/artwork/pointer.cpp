@@ -10,29 +10,12 @@ namespace {
 // B black, W white, anything else transparent.
 constexpr std::array<const char *, 24> kHand = {
     ".....BB.........", // the fingertip, hot spot at x 5
-    "....BWWB........",
-    "....BWWB........",
-    "....BWWB........",
-    "....BWWB........",
-    "....BWWBBB......",
-    "....BWWBWWBBB...",
-    "....BWWBWWBWWBB.",
-    "....BWWBWWBWWBWB",
-    ".BB.BWWBWWBWWBWB",
-    "BWWBBWWWWWWWWBWB",
-    "BWWWBWWWWWWWWWWB",
-    ".BWWBWWWWWWWWWWB",
-    "..BWWWWWWWWWWWWB",
-    "..BWWWWWWWWWWWWB",
-    "...BWWWWWWWWWWWB",
-    "...BWWWWWWWWWWB.",
-    "....BWWWWWWWWWB.",
-    "....BWWWWWWWWWB.",
-    ".....BWWWWWWWB..",
-    ".....BWWWWWWWB..",
-    ".....BWWWWWWWB..",
-    ".....BBBBBBBBB..",
-    "................",
+    "....BWWB........", "....BWWB........", "....BWWB........", "....BWWB........",
+    "....BWWBBB......", "....BWWBWWBBB...", "....BWWBWWBWWBB.", "....BWWBWWBWWBWB",
+    ".BB.BWWBWWBWWBWB", "BWWBBWWWWWWWWBWB", "BWWWBWWWWWWWWWWB", ".BWWBWWWWWWWWWWB",
+    "..BWWWWWWWWWWWWB", "..BWWWWWWWWWWWWB", "...BWWWWWWWWWWWB", "...BWWWWWWWWWWB.",
+    "....BWWWWWWWWWB.", "....BWWWWWWWWWB.", ".....BWWWWWWWB..", ".....BWWWWWWWB..",
+    ".....BWWWWWWWB..", ".....BBBBBBBBB..", "................",
 };
 
 } // namespace
