@@ -8,15 +8,34 @@ namespace {
 
 // Drawn pixel by pixel: a two-colour pointer has no room for anti-aliasing.
 // B black, W white, anything else transparent.
+// clang-format off
 constexpr std::array<const char *, 24> kHand = {
-    ".....BB.........", // the fingertip, hot spot at x 5
-    "....BWWB........", "....BWWB........", "....BWWB........", "....BWWB........",
-    "....BWWBBB......", "....BWWBWWBBB...", "....BWWBWWBWWBB.", "....BWWBWWBWWBWB",
-    ".BB.BWWBWWBWWBWB", "BWWBBWWWWWWWWBWB", "BWWWBWWWWWWWWWWB", ".BWWBWWWWWWWWWWB",
-    "..BWWWWWWWWWWWWB", "..BWWWWWWWWWWWWB", "...BWWWWWWWWWWWB", "...BWWWWWWWWWWB.",
-    "....BWWWWWWWWWB.", "....BWWWWWWWWWB.", ".....BWWWWWWWB..", ".....BWWWWWWWB..",
-    ".....BWWWWWWWB..", ".....BBBBBBBBB..", "................",
+    ".....BB.........", // the fingertip: hot spot at x 5, y 0
+    "....BWWB........",
+    "....BWWB........",
+    "....BWWB........",
+    "....BWWB........",
+    "....BWWBBB......",
+    "....BWWBWWBBB...",
+    "....BWWBWWBWWBB.",
+    "....BWWBWWBWWBWB",
+    ".BB.BWWBWWBWWBWB",
+    "BWWBBWWWWWWWWBWB",
+    "BWWWBWWWWWWWWWWB",
+    ".BWWBWWWWWWWWWWB",
+    "..BWWWWWWWWWWWWB",
+    "..BWWWWWWWWWWWWB",
+    "...BWWWWWWWWWWWB",
+    "...BWWWWWWWWWWB.",
+    "....BWWWWWWWWWB.",
+    "....BWWWWWWWWWB.",
+    ".....BWWWWWWWB..",
+    ".....BWWWWWWWB..",
+    ".....BWWWWWWWB..",
+    ".....BBBBBBBBB..",
+    "................",
 };
+// clang-format on
 
 } // namespace
 
