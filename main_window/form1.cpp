@@ -4,8 +4,11 @@
 #include "beep.h"
 #include "charactercodes.h"
 #include "checkletter.h"
+#include "clipboard.h"
 #include "keypresshook.h"
+#include "messagebox.h"
 #include "numerictext.h"
+#include "timer.h"
 #include "windowframe.h"
 
 #include <QCursor>
@@ -21,6 +24,7 @@ namespace {
 
 constexpr int kEnter = 13;
 constexpr int kBackspace = 8;
+constexpr std::chrono::milliseconds kTimer1Interval{5};
 
 QCursor pointingHand()
 {
@@ -41,6 +45,8 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
 
     new platform::KeyPressHook(ui.Text1, [this](qint16 &code) { Text1_KeyPress(code); });
     connect(ui.Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+    connect(ui.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    platform::startTimer(this, kTimer1Interval, &Form1::Timer1_Timer);
 }
 
 void Form1::Text1_KeyPress(qint16 &KeyAscii)
@@ -66,4 +72,32 @@ void Form1::Text1_Change()
             ui.Text2->setText(*letter);
     }
     ui.Command1->setEnabled(true);
+}
+
+// Text3, below the visible area, is the copy's source; it is rewritten on every tick, so
+// anything typed into it through the Tab key does not last.
+void Form1::Timer1_Timer()
+{
+    const QString number = ui.Text1->text();
+    const QString letter = ui.Text2->text();
+    ui.Text3->setText(number + letter);
+}
+
+void Form1::Command1_Click()
+{
+    platform::clearClipboard();
+    // A copy that did not reach the clipboard must not be reported as one that did.
+    if (!platform::setClipboardText(ui.Text3->text())) {
+        platform::showMessageBox(
+            this,
+            QStringLiteral("No se ha podido copiar el DNI completo en el portapapeles. "
+                           "Inténtelo de nuevo."),
+            platform::MessageBoxStyle::Warning, QStringLiteral("No se ha podido copiar"));
+        return;
+    }
+    platform::showMessageBox(
+        this,
+        QStringLiteral(
+            "El DNI completo se ha copiado en el portapapeles, para pegarlo utilice CTRL+V"),
+        platform::MessageBoxStyle::Information, QStringLiteral("Se ha copiado al portapapeles!!"));
 }

@@ -17,6 +17,8 @@ public:
 private:
     void Text1_KeyPress(qint16 &KeyAscii);
     void Text1_Change();
+    void Timer1_Timer();
+    void Command1_Click();
 
     Ui::Form1 ui;
 };

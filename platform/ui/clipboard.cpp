@@ -12,9 +12,10 @@ void clearClipboard()
     QGuiApplication::clipboard()->clear(QClipboard::Clipboard);
 }
 
-void setClipboardText(const QString &text)
+bool setClipboardText(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+    return clipboardText() == text;
 }
 
 QString clipboardText()

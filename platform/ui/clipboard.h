@@ -7,7 +7,9 @@ namespace platform {
 
 // The system clipboard's general selection (not X11's primary selection), as plain text.
 void clearClipboard();
-void setClipboardText(const QString &text);
+// Returns whether the clipboard holds the text afterwards: another program may hold the
+// clipboard, or take it at once.
+bool setClipboardText(const QString &text);
 QString clipboardText();
 
 } // namespace platform

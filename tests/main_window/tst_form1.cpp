@@ -6,12 +6,54 @@
 #include "translations.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+struct SeenMessageBox
+{
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+};
+
+// Answers the next modal message box from inside its own event loop, after running whileOpen,
+// so that a test never hangs on it. Gives up after five seconds.
+void answerNextMessageBox(SeenMessageBox *seen, std::function<void()> whileOpen = {})
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout,
+                     [poll, seen, whileOpen, started = QTime::currentTime()] {
+                         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                         if (!box && started.msecsTo(QTime::currentTime()) < 5000)
+                             return;
+                         poll->deleteLater();
+                         poll->stop();
+                         if (!box)
+                             return;
+                         seen->title = box->windowTitle();
+                         seen->text = box->text();
+                         seen->icon = box->icon();
+                         for (const QAbstractButton *button : box->buttons())
+                             seen->buttons << button->text();
+                         if (whileOpen)
+                             whileOpen();
+                         box->accept();
+                     });
+    poll->start(10);
+}
+
+} // namespace
 
 class TestForm1 : public QObject
 {
@@ -178,6 +220,86 @@ private Q_SLOTS:
         QTest::keyClick(text1, Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(text2->text(), QString());
         QVERIFY(command1->isEnabled());
+    }
+
+    void fullIdentifierFollowsTheFields_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("identifier");
+        QTest::newRow("eight digits") << "12345678"
+                                      << "12345678Z";
+        QTest::newRow("only digit deleted: the letter alone") << "1\b"
+                                                              << "R";
+        QTest::newRow("nothing typed") << ""
+                                       << "";
+    }
+    void fullIdentifierFollowsTheFields()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, identifier);
+        for (const QChar c : typed) {
+            if (c == u'\b')
+                QTest::keyClick(text1, Qt::Key_Backspace);
+            else
+                QTest::keyClick(text1, c.toLatin1());
+        }
+        QTRY_COMPARE(text3->text(), identifier);
+    }
+
+    void typingIntoTheHiddenFieldDoesNotLast()
+    {
+        QTest::keyClicks(text1, QStringLiteral("7"));
+        QTRY_COMPARE(text3->text(), QStringLiteral("7F"));
+        text3->setFocus();
+        QTest::keyClicks(text3, QStringLiteral("zz"));
+        QTRY_COMPARE(text3->text(), QStringLiteral("7F"));
+    }
+
+    void copyReplacesTheClipboardAndConfirms()
+    {
+        platform::setClipboardText(QStringLiteral("lo que había antes"));
+        QTest::keyClicks(text1, QStringLiteral("12345678"));
+        QTRY_COMPARE(text3->text(), QStringLiteral("12345678Z"));
+
+        SeenMessageBox seen;
+        QString identifierWhileOpen;
+        answerNextMessageBox(&seen, [&] {
+            // The composition keeps ticking behind the box.
+            text3->setText(QStringLiteral("x"));
+            QTRY_COMPARE(text3->text(), QStringLiteral("12345678Z"));
+            identifierWhileOpen = text3->text();
+        });
+        QTest::mouseClick(command1, Qt::LeftButton);
+
+        QCOMPARE(platform::clipboardText(), QStringLiteral("12345678Z"));
+        QCOMPARE(seen.title, QStringLiteral("Se ha copiado al portapapeles!!"));
+        QCOMPARE(seen.text, QStringLiteral("El DNI completo se ha copiado en el portapapeles, "
+                                           "para pegarlo utilice CTRL+V"));
+        QCOMPARE(seen.icon, QMessageBox::Information);
+        QCOMPARE(seen.buttons, QStringList{QStringLiteral("Aceptar")});
+        QCOMPARE(identifierWhileOpen, QStringLiteral("12345678Z"));
+    }
+
+    // As when another program takes the clipboard the moment we set it.
+    void copyThatDoesNotLandIsReportedAsAFailure()
+    {
+        QTest::keyClicks(text1, QStringLiteral("1"));
+        QTRY_COMPARE(text3->text(), QStringLiteral("1R"));
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        bool taken = false;
+        const auto connection = connect(clipboard, &QClipboard::dataChanged, [&] {
+            if (clipboard->text() == QStringLiteral("1R") && !std::exchange(taken, true))
+                clipboard->setText(QStringLiteral("otro programa"));
+        });
+        SeenMessageBox seen;
+        answerNextMessageBox(&seen);
+        QTest::mouseClick(command1, Qt::LeftButton);
+        disconnect(connection);
+
+        QVERIFY(taken);
+        QCOMPARE(seen.title, QStringLiteral("No se ha podido copiar"));
+        QCOMPARE(seen.icon, QMessageBox::Warning);
+        QCOMPARE(seen.buttons, QStringList{QStringLiteral("Aceptar")});
     }
 
     void windowIsFixedCentredAndTitled()

@@ -1,0 +1,66 @@
+# SPDX-License-Identifier: MIT
+# Shared by the end-to-end tests: an Xvfb display of their own, the program under test, and
+# clean-up of every process they started, by its id.
+
+E2E_PIDS=()
+E2E_TMP=$(mktemp -d)
+
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${E2E_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$E2E_TMP"
+}
+trap e2e_cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Starts Xvfb on a free display number and exports DISPLAY.
+e2e_start_display() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" \
+        >"$E2E_TMP/xvfb.log" 2>&1 &
+    E2E_PIDS+=($!)
+    local i
+    for i in $(seq 100); do
+        [ -s "$E2E_TMP/display" ] && break
+        sleep 0.05
+    done
+    [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+    export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+}
+
+# Starts a program in the background and records its id.
+e2e_start() {
+    "$@" >"$E2E_TMP/program.log" 2>&1 &
+    E2E_PIDS+=($!)
+}
+
+# Prints the id of the first visible window whose title is exactly the given text, waiting for
+# it up to 10 seconds.
+e2e_wait_window() {
+    local title=$1 id i
+    for i in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name "^$(printf '%s' "$title" | sed 's/[][\.*^$!]/\\&/g')\$" \
+            2>/dev/null | head -n1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+e2e_visible_titles() {
+    local id
+    for id in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+        xdotool getwindowname "$id" 2>/dev/null
+    done | paste -sd '|'
+}
