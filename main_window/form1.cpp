@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include "autor.h"
 #include "beep.h"
 #include "charactercodes.h"
 #include "checkletter.h"
@@ -38,6 +39,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     initResources();
     ui.setupUi(this);
     platform::setFixedSingleBorder(this);
+    platform::unloadOnClose(this);
     platform::centreOnScreen(this);
     ui.Command1->setCursor(pointingHand());
     ui.Command2->setCursor(pointingHand());
@@ -46,6 +48,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     new platform::KeyPressHook(ui.Text1, [this](qint16 &code) { Text1_KeyPress(code); });
     connect(ui.Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(ui.Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(ui.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     platform::startTimer(this, kTimer1Interval, &Form1::Timer1_Timer);
 }
 
@@ -100,4 +103,12 @@ void Form1::Command1_Click()
         QStringLiteral(
             "El DNI completo se ha copiado en el portapapeles, para pegarlo utilice CTRL+V"),
         platform::MessageBoxStyle::Information, QStringLiteral("Se ha copiado al portapapeles!!"));
+}
+
+void Form1::Command2_Click()
+{
+    // No owner: the credits window outlives the main window if that is closed first.
+    if (!autor_)
+        autor_ = new Autor;
+    platform::showModeless(autor_);
 }

@@ -16,7 +16,8 @@ int main(int argc, char *argv[])
     platform::installSpanishTranslations(app);
     platform::installFontSubstitutes();
 
-    Form1 form;
-    form.show();
+    // Discards itself when closed; the process ends with the last window.
+    auto *form = new Form1;
+    form->show();
     return QApplication::exec();
 }

@@ -58,6 +58,20 @@ void setFixedToolWindowBorder(QWidget *window)
     window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
     window->setFixedSize(window->size());
+    // Qt leaves tool windows out of the count of windows that keep an application alive.
+    window->setAttribute(Qt::WA_QuitOnClose, true);
+}
+
+void unloadOnClose(QWidget *window)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose, true);
+}
+
+void showModeless(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void centreOnScreen(QWidget *window)

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "picturebox.h"
+
+#include "twips.h"
+
+namespace platform {
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
+
+float PictureBox::top() const
+{
+    return top_.value_or(static_cast<float>(y() * kTwipsPerPixel));
+}
+
+void PictureBox::setTop(float twips)
+{
+    top_ = twips;
+    move(x(), pixelsFromTwips(twips));
+}
+
+float PictureBox::scaleHeight() const
+{
+    return static_cast<float>(height() * kTwipsPerPixel);
+}
+
+void PictureBox::setBackColor(const QColor &colour)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colour);
+    setPalette(palette);
+    setAutoFillBackground(true);
+}
+
+} // namespace platform

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+namespace platform {
+
+// A borderless container whose vertical position and inner height are kept in twips, as
+// 32-bit floats: the twips value is the truth, and the widget sits at its nearest whole pixel.
+// It measures in twips from its inner top-left corner (no custom scale).
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    float top() const;
+    void setTop(float twips);
+    float scaleHeight() const;
+
+    void setBackColor(const QColor &colour);
+
+private:
+    // Until first set, the design-time pixel position is the twips position.
+    std::optional<float> top_;
+};
+
+} // namespace platform
