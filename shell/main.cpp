@@ -11,6 +11,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Velmora"));
     // Every window takes the application icon unless it sets its own.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/velmora.png")));
     platform::installSpanishTranslations(app);

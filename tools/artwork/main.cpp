@@ -2,9 +2,11 @@
 // Draws Velmora's pictures into the source tree: velmora_artwork <source directory>.
 #include "background.h"
 #include "icon.h"
+#include "iconresource.h"
 #include "pointer.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
@@ -19,6 +21,17 @@ bool save(const QImage &image, const QString &path, int quality = -1)
         writer.setQuality(quality);
     if (!writer.write(image)) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
+        return false;
+    }
+    std::printf("wrote %s\n", qPrintable(path));
+    return true;
+}
+
+bool saveBytes(const QByteArray &bytes, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(path), qPrintable(file.errorString()));
         return false;
     }
     std::printf("wrote %s\n", qPrintable(path));
@@ -40,6 +53,9 @@ int main(int argc, char *argv[])
     ok &= save(drawBackground(), source.filePath(QStringLiteral("main_window/background.jpg")), 90);
     ok &=
         save(drawPointingHand(), source.filePath(QStringLiteral("main_window/pointing_hand.png")));
-    ok &= save(drawApplicationIcon(), source.filePath(QStringLiteral("shell/velmora.png")));
+    const QImage icon = drawApplicationIcon();
+    ok &= save(icon, source.filePath(QStringLiteral("shell/velmora.png")));
+    ok &= saveBytes(iconImageResource(icon),
+                    source.filePath(QStringLiteral("shell/velmora-icon.bin")));
     return ok ? 0 : 1;
 }

@@ -1,0 +1,26 @@
+# SPDX-License-Identifier: MIT
+# A Debian package: cpack -G DEB in the build directory.
+set(CPACK_PACKAGE_NAME velmora)
+set(CPACK_PACKAGE_VENDOR "Equipo de código Velmora")
+set(CPACK_PACKAGE_VERSION 1.00)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Calcula la letra del DNI")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://velmora.example/")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Equipo de código Velmora <equipo@velmora.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Calcula la letra del DNI
+ Velmora muestra al instante la letra de control de un número de DNI y copia
+ el DNI completo al portapapeles.")
+# Library dependencies are computed from the executable; what it loads at run time by name is
+# listed here: Qt's Spanish texts and the metric-compatible fonts.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(QT_VERSION_MAJOR EQUAL 5)
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qttranslations5-l10n, fonts-liberation")
+else()
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-liberation")
+endif()
+include(CPack)
