@@ -10,14 +10,14 @@ namespace {
 constexpr int kModulus = std::size(kLetterTable) - 1;
 }
 
-std::optional<QString> CalcularLetra(QString numberText)
+QStringView CalcularLetra(QStringView numberText)
 {
     const std::optional<qint32> number = platform::textToInteger(numberText);
     if (!number)
-        return std::nullopt;
+        return {};
     // Truncating remainder, sign of the dividend: negative numbers give -22..0.
     const int remainder = *number % kModulus;
     if (remainder < 0)
-        return std::nullopt;
+        return {};
     return platform::characterAt(QStringView(kLetterTable, kModulus), remainder + 1);
 }

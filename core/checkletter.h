@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
-#include <optional>
+#include <QStringView>
 
 // The DNI check letter: the number modulo 23 picks a letter of a fixed table.
 // Pure: no widgets, no state. Does not decide whether a text is worth converting; the caller
@@ -10,7 +9,7 @@
 
 inline constexpr char16_t kLetterTable[] = u"TRWAGMYFPDXBNJZSQVHLCKE";
 
-// The check letter of a number text read in the user's locale. Empty when the text converts to
-// no 32-bit integer, or to a negative one that is not a multiple of 23: the table has no letter
-// for those.
-std::optional<QString> CalcularLetra(QString numberText);
+// The check letter of a number text read in the user's locale, as a one-character view into the
+// letter table. Empty when the text converts to no 32-bit integer, or to a negative one that is
+// not a multiple of 23: the table has no letter for those. The text is only read, never changed.
+QStringView CalcularLetra(QStringView numberText);

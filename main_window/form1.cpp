@@ -71,8 +71,8 @@ void Form1::Text1_Change()
     const QString text = ui.Text1->text();
     if (!text.isEmpty() && platform::isNumeric(text)) {
         // Pasted text may have no letter (negative, or past 32 bits): keep the last one shown.
-        if (const auto letter = CalcularLetra(ui.Text1->text()))
-            ui.Text2->setText(*letter);
+        if (const QStringView letter = CalcularLetra(ui.Text1->text()); !letter.isEmpty())
+            ui.Text2->setText(letter.toString());
     }
     ui.Command1->setEnabled(true);
 }

@@ -39,11 +39,11 @@ QString characterFromCode(int code)
     return QString(QChar(code));
 }
 
-QString characterAt(QStringView text, qsizetype position)
+QStringView characterAt(QStringView text, qsizetype position)
 {
     if (position < 1 || position > text.size())
         return {};
-    return text.mid(position - 1, 1).toString();
+    return text.mid(position - 1, 1);
 }
 
 } // namespace platform

@@ -2,8 +2,7 @@
 #pragma once
 
 #include <QString>
-
-class QStringView;
+#include <QStringView>
 
 namespace platform {
 
@@ -14,7 +13,8 @@ int windows1252Code(char32_t codePoint);
 // The one-character text of a Windows-1252 code; a code outside 0..255 gives "?".
 QString characterFromCode(int code);
 
-// The one character at a 1-based position, or an empty text when the position is outside.
-QString characterAt(QStringView text, qsizetype position);
+// The one character at a 1-based position, or an empty view when the position is outside.
+// A view into the text: nothing is copied.
+QStringView characterAt(QStringView text, qsizetype position);
 
 } // namespace platform

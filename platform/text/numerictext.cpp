@@ -154,6 +154,38 @@ private:
     DecimalNumber number_;
 };
 
+// ASCII digits only: read the same in every locale, and what the number field holds, so they
+// skip the general reader and its locale look-ups.
+struct PlainDigits
+{
+    bool plain = false;
+    std::optional<qint32> value;
+};
+
+PlainDigits readPlainDigits(QStringView text)
+{
+    if (text.isEmpty())
+        return {};
+    const char16_t *units = text.utf16();
+    qsizetype first = 0;
+    // Ten digits fit in 64 bits; beyond that only leading zeros keep a text in range.
+    if (text.size() > 10) {
+        while (first < text.size() && units[first] == u'0')
+            ++first;
+    }
+    const bool tooLong = text.size() - first > 10;
+    std::uint64_t value = 0;
+    for (qsizetype i = first; i < text.size(); ++i) {
+        const unsigned digit = static_cast<unsigned>(units[i]) - u'0';
+        if (digit > 9)
+            return {};
+        value = value * 10 + digit; // wraps harmlessly when tooLong, and is then ignored
+    }
+    if (tooLong || value > static_cast<std::uint64_t>(std::numeric_limits<qint32>::max()))
+        return {true, std::nullopt};
+    return {true, static_cast<qint32>(value)};
+}
+
 std::optional<DecimalNumber> readNumber(QStringView text, const QLocale &locale)
 {
     return NumberReader(text, locale).read();
@@ -199,16 +231,18 @@ std::optional<qint32> roundToInt32(const DecimalNumber &number)
 
 bool isNumeric(QStringView text, const QLocale &locale)
 {
-    return readNumber(text, locale).has_value();
+    return readPlainDigits(text).plain || readNumber(text, locale).has_value();
 }
 
 bool isNumeric(QStringView text)
 {
-    return isNumeric(text, QLocale());
+    return readPlainDigits(text).plain || readNumber(text, QLocale()).has_value();
 }
 
 std::optional<qint32> textToInteger(QStringView text, const QLocale &locale)
 {
+    if (const PlainDigits digits = readPlainDigits(text); digits.plain)
+        return digits.value;
     const auto number = readNumber(text, locale);
     if (!number)
         return std::nullopt;
@@ -217,6 +251,8 @@ std::optional<qint32> textToInteger(QStringView text, const QLocale &locale)
 
 std::optional<qint32> textToInteger(QStringView text)
 {
+    if (const PlainDigits digits = readPlainDigits(text); digits.plain)
+        return digits.value;
     return textToInteger(text, QLocale());
 }
 
