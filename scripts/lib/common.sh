@@ -18,7 +18,10 @@ VELMORA_TEST_PACKAGES=(
     binutils-mingw-w64-i686
     desktop-file-utils appstream
     dpkg-dev file
+    libbenchmark-dev
 )
+# The fuzzers: clang with its sanitizer and libFuzzer runtimes.
+VELMORA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -44,10 +47,10 @@ ensure_packages() {
         "${missing[@]}"
 }
 
-# configure_and_build <build directory> [extra cmake arguments...]
-configure_and_build() {
-    local build_dir=$1
+# build_preset <preset> [extra cmake arguments...]: configures and builds with a preset of
+# CMakePresets.json (default: build/, qt5: build-qt5/, sanitize: build-sanitize/).
+build_preset() {
+    local preset=$1
     shift
-    cmake -S "$VELMORA_ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build "$build_dir" --parallel "$(nproc)"
+    (cd "$VELMORA_ROOT" && cmake --preset "$preset" "$@" && cmake --build --preset "$preset")
 }
