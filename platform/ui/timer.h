@@ -2,9 +2,9 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <functional>
 
 namespace platform {
 
@@ -18,16 +18,15 @@ constexpr std::chrono::milliseconds effectiveTimerInterval(std::chrono::millisec
     return std::max(requested, kFastestTimerInterval);
 }
 
-// A timer owned by a window, enabled from the start, calling the handler on every tick.
+// Starts a timer owned by `owner` that calls `tick` every interval, from now until the owner is
+// destroyed. Timers at the fastest rate share one heartbeat, so that several open windows wake
+// the process once per frame rather than once each.
+void startTimer(QObject *owner, std::chrono::milliseconds requested, std::function<void()> tick);
+
 template <typename Owner>
-QTimer *startTimer(Owner *owner, std::chrono::milliseconds requested, void (Owner::*handler)())
+void startTimer(Owner *owner, std::chrono::milliseconds requested, void (Owner::*handler)())
 {
-    auto *timer = new QTimer(owner);
-    timer->setTimerType(Qt::PreciseTimer);
-    timer->setInterval(effectiveTimerInterval(requested));
-    QObject::connect(timer, &QTimer::timeout, owner, handler);
-    timer->start();
-    return timer;
+    startTimer(owner, requested, [owner, handler] { (owner->*handler)(); });
 }
 
 } // namespace platform
