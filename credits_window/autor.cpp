@@ -3,6 +3,7 @@
 
 #include "creditsscroll.h"
 #include "creditstexts.h"
+#include "fonts.h"
 #include "timer.h"
 #include "windowframe.h"
 
@@ -14,6 +15,7 @@ constexpr std::chrono::milliseconds kTimer1Interval{1};
 Autor::Autor(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
+    platform::applyDesignPointSizes(this);
     setWindowTitle(creditsTitle());
     ui.Label2->setText(creditsText());
     platform::setFixedToolWindowBorder(this);

@@ -5,6 +5,7 @@
 #include "beep.h"
 #include "charactercodes.h"
 #include "checkletter.h"
+#include "fonts.h"
 #include "clipboard.h"
 #include "keypresshook.h"
 #include "messagebox.h"
@@ -38,6 +39,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
 {
     initResources();
     ui.setupUi(this);
+    platform::applyDesignPointSizes(this);
     platform::setFixedSingleBorder(this);
     platform::unloadOnClose(this);
     platform::centreOnScreen(this);

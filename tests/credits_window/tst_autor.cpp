@@ -76,8 +76,11 @@ private Q_SLOTS:
         QCOMPARE(credits.mid(36, 66), QString(66, u' '));
         QVERIFY(credits.mid(102).startsWith(u'©'));
         QCOMPARE(credits.mid(139, 18), QString(18, u' '));
-        QCOMPARE(autor->findChild<QLabel *>(QStringLiteral("Label1"))->text(),
-                 QStringLiteral(".: Velmora :."));
+        const QLabel *title1 = autor->findChild<QLabel *>(QStringLiteral("Label1"));
+        QCOMPARE(title1->text(), QStringLiteral(".: Velmora :."));
+        QCOMPARE(title1->palette().color(QPalette::WindowText), QColor(255, 255, 192));
+        QVERIFY(title1->font().bold());
+        QCOMPARE(title1->font().pointSizeF(), 8.25);
 
         QCOMPARE(autor->size(), QSize(272, 136));
         QCOMPARE(autor->minimumSize(), autor->maximumSize());
