@@ -25,32 +25,28 @@ const std::vector<QString> &eightDigitTexts()
     return texts;
 }
 
-void CalcularLetraEightDigits(benchmark::State &state)
+template <typename Call> void overEightDigitTexts(benchmark::State &state, Call call)
 {
     const auto &texts = eightDigitTexts();
     std::size_t i = 0;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(CalcularLetra(texts[i++ & 4095]));
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(call(texts[i++ & 4095]));
     state.SetItemsProcessed(state.iterations());
+}
+
+void CalcularLetraEightDigits(benchmark::State &state)
+{
+    overEightDigitTexts(state, [](const QString &text) { return CalcularLetra(text); });
 }
 
 void IsNumericEightDigits(benchmark::State &state)
 {
-    const auto &texts = eightDigitTexts();
-    std::size_t i = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(platform::isNumeric(texts[i++ & 4095]));
-    state.SetItemsProcessed(state.iterations());
+    overEightDigitTexts(state, [](const QString &text) { return platform::isNumeric(text); });
 }
 
 void TextToIntegerEightDigits(benchmark::State &state)
 {
-    const auto &texts = eightDigitTexts();
-    std::size_t i = 0;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(platform::textToInteger(texts[i++ & 4095]));
-    state.SetItemsProcessed(state.iterations());
+    overEightDigitTexts(state, [](const QString &text) { return platform::textToInteger(text); });
 }
 
 // The general reader: separators, a decimal comma and a currency symbol in the Spanish locale.
