@@ -77,8 +77,14 @@ std::optional<QChar> expectLetter(const QString &text)
     return QChar::fromLatin1(letters[digitsValue(text) % 23]);
 }
 
-QString fromUtf8(const QByteArray &bytes) { return QString::fromUtf8(bytes); }
-QString fromLatin1(const QByteArray &bytes) { return QString::fromLatin1(bytes); }
+QString fromUtf8(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes);
+}
+QString fromLatin1(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes);
+}
 
 void fail(const char *what, const QString &text)
 {
