@@ -4,7 +4,7 @@
 # clipboard from another program.
 # Usage: copy_e2e.sh <path to Velmora>
 set -euo pipefail
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 velmora=$1
 
 e2e_start_display

@@ -148,17 +148,6 @@ private Q_SLOTS:
         QCOMPARE(platform::beepCount(), beeps);
     }
 
-    void emptyingTheFieldKeepsTheLastLetter()
-    {
-        QTest::keyClicks(text1, QStringLiteral("12"));
-        QTest::keyClick(text1, Qt::Key_Backspace);
-        QCOMPARE(text2->text(), QStringLiteral("R"));
-        QTest::keyClick(text1, Qt::Key_Backspace);
-        QCOMPARE(text1->text(), QString());
-        QCOMPARE(text2->text(), QStringLiteral("R"));
-        QVERIFY(command1->isEnabled());
-    }
-
     void ninthDigitIsNotInserted()
     {
         QTest::keyClicks(text1, QStringLiteral("12345678"));

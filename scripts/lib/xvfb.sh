@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-# Shared by the end-to-end tests: an Xvfb display of their own, the program under test, and
-# clean-up of every process they started, by its id.
+# Shared by the end-to-end tests, the screenshots and the benchmark: an Xvfb display of their own,
+# the program under test, and clean-up of every process they started, by its id.
 
 E2E_PIDS=()
 E2E_TMP=$(mktemp -d)
