@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "charactercodes.h"
 #include "numerictext.h"
 
 #include <QLocale>
@@ -146,26 +145,6 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(std::optional<qint32>, value);
         QCOMPARE(platform::textToInteger(text, locale), value);
-    }
-
-    void characterCodes_data()
-    {
-        QTest::addColumn<uint>("codePoint");
-        QTest::addColumn<int>("code");
-        QTest::newRow("digit") << uint('7') << 55;
-        QTest::newRow("Latin-1 letter") << uint(0x00F1) << 0xF1;
-        QTest::newRow("euro sign") << uint(0x20AC) << 0x80;
-        QTest::newRow("curly quote") << uint(0x2019) << 0x92;
-        QTest::newRow("Cyrillic letter") << uint(0x0416) << 63;
-        QTest::newRow("emoji") << uint(0x1F600) << 63;
-    }
-    void characterCodes()
-    {
-        QFETCH(uint, codePoint);
-        QFETCH(int, code);
-        QCOMPARE(platform::windows1252Code(codePoint), code);
-        if (code != 63)
-            QCOMPARE(platform::characterFromCode(code), QString(QChar(codePoint)));
     }
 };
 
