@@ -14,12 +14,14 @@ bool installSpanishTranslations(QCoreApplication &application)
 #else
     const QString directory = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
 #endif
-    auto *translator = new QTranslator(&application);
-    if (!translator->load(QStringLiteral("qtbase_es"), directory)) {
+    // Linux distributions ship qtbase_es; windeployqt merges it into qt_es.
+    for (const QString &name : {QStringLiteral("qtbase_es"), QStringLiteral("qt_es")}) {
+        auto *translator = new QTranslator(&application);
+        if (translator->load(name, directory))
+            return QCoreApplication::installTranslator(translator);
         delete translator;
-        return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    return false;
 }
 
 } // namespace platform
