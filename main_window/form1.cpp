@@ -43,8 +43,9 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     platform::setFixedSingleBorder(this);
     platform::unloadOnClose(this);
     platform::centreOnScreen(this);
-    ui.Command1->setCursor(pointingHand());
-    ui.Command2->setCursor(pointingHand());
+    const QCursor hand = pointingHand();
+    ui.Command1->setCursor(hand);
+    ui.Command2->setCursor(hand);
     ui.Text1->setFocus();
 
     new platform::KeyPressHook(ui.Text1, [this](qint16 &code) { Text1_KeyPress(code); });

@@ -4,39 +4,29 @@
 # apt would install it, and that the packaged Velmora starts.
 # Usage: package_test.sh <build directory>
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 build=$1
-work=$(mktemp -d)
-pid=
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
-cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 ||
-    fail "cpack failed: $(cat "$work/cpack.log")"
-deb=$(ls "$work"/velmora_*.deb)
+cpack --config "$build/CPackConfig.cmake" -B "$E2E_TMP" >"$E2E_TMP/cpack.log" 2>&1 ||
+    fail "cpack failed: $(cat "$E2E_TMP/cpack.log")"
+deb=$(ls "$E2E_TMP"/velmora_*.deb)
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 grep -Eq 'libqt[56]widgets' <<<"$depends" || fail "no Qt library among the dependencies"
 
-dpkg-deb -x "$deb" "$work/root"
+dpkg-deb -x "$deb" "$E2E_TMP/root"
 for file in usr/bin/Velmora usr/share/applications/example.velmora.Velmora.desktop \
     usr/share/metainfo/example.velmora.Velmora.metainfo.xml \
     usr/share/icons/hicolor/48x48/apps/example.velmora.Velmora.png; do
-    [ -e "$work/root/$file" ] || fail "the package lacks /$file"
+    [ -e "$E2E_TMP/root/$file" ] || fail "the package lacks /$file"
 done
 
-apt-get install --simulate "$deb" >"$work/apt.log" 2>&1 ||
-    fail "apt would not install the package: $(cat "$work/apt.log")"
+apt-get install --simulate "$deb" >"$E2E_TMP/apt.log" 2>&1 ||
+    fail "apt would not install the package: $(cat "$E2E_TMP/apt.log")"
 
-QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/Velmora" >"$work/run.log" 2>&1 &
-pid=$!
+QT_QPA_PLATFORM=offscreen e2e_start "$E2E_TMP/root/usr/bin/Velmora"
 sleep 2
-kill -0 "$pid" 2>/dev/null || fail "the packaged Velmora did not keep running: $(cat "$work/run.log")"
+kill -0 "${E2E_PIDS[-1]}" 2>/dev/null ||
+    fail "the packaged Velmora did not keep running: $(cat "$E2E_TMP/program.log")"
 echo "PASS: the package installs and its Velmora starts"
