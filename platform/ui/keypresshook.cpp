@@ -34,6 +34,26 @@ std::optional<int> controlCode(int key)
     }
 }
 
+// Whether QLineEdit would insert the key's text, as QInputControl::isAcceptableInput decides
+// it: format characters (soft hyphen, joiners) always; otherwise not with Ctrl or Ctrl+Shift
+// alone, but printable text, private-use characters and surrogate pairs with any other
+// modifiers (keypad and Meta included). Only the first character is judged, and then the whole
+// text goes in, so the hook has to see exactly the texts that this lets through.
+bool lineEditInsertsText(const QKeyEvent &event)
+{
+    const QString text = event.text();
+    if (text.isEmpty())
+        return false;
+    const QChar first = text.front();
+    if (first.category() == QChar::Other_Format)
+        return true;
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return false;
+    return first.isPrint() || first.category() == QChar::Other_PrivateUse ||
+           (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
+}
+
 } // namespace
 
 QList<int> characterCodes(const QKeyEvent &event)
@@ -60,14 +80,12 @@ QList<int> characterCodes(const QKeyEvent &event)
     if (control && !modifiers.testFlag(Qt::AltModifier)) {
         if (const auto code = controlCode(event.key()))
             return {*code};
+    }
+    if (!lineEditInsertsText(event))
         return {};
-    }
     QList<int> codes;
-    for (const char32_t codePoint : event.text().toUcs4()) {
-        if (!QChar::isPrint(codePoint))
-            return {};
+    for (const char32_t codePoint : event.text().toUcs4())
         codes.append(windows1252Code(codePoint));
-    }
     return codes;
 }
 
@@ -116,11 +134,14 @@ bool KeyPressHook::filterKey(QKeyEvent *event)
         return false;
     if (codes.size() == 1)
         return !raise(codes.front());
-    // One key, several characters (a compose sequence): each is judged on its own.
+    // One key, several characters (a compose sequence): each is judged on its own, and only
+    // what the handler lets through goes in. Nothing at all leaves the field as it was,
+    // selection included.
     const QString accepted = acceptedText(event->text());
     if (accepted == event->text())
         return false;
-    field_->insert(accepted);
+    if (!accepted.isEmpty())
+        field_->insert(accepted);
     return true;
 }
 

@@ -12,10 +12,11 @@ class QLineEdit;
 
 namespace platform {
 
-// The character codes a key press produces, as the old desktop raised them: printable text as
-// Windows-1252 codes (63 for characters outside that page), Enter 13, Backspace 8, Escape 27,
-// Ctrl+A..Ctrl+Z 1..26. Empty for keys that produce no character: navigation, editing and
-// function keys, Tab, and Ctrl with anything but a letter.
+// The character codes a key press produces, as the old desktop raised them: Enter 13,
+// Backspace 8, Escape 27, Ctrl+A..Ctrl+Z 1..26, and every character of the text a line edit
+// would insert as its Windows-1252 code (63 for characters outside that page), invisible ones
+// such as the soft hyphen included. Empty for keys that insert nothing: navigation, editing
+// and function keys, Tab, and Ctrl or Ctrl+Shift with anything but a letter.
 QList<int> characterCodes(const QKeyEvent &event);
 
 // Raises a key-press handler for every character about to enter a text field, before it is

@@ -55,6 +55,8 @@ private Q_SLOTS:
         QTest::newRow("no code: Tab") << int(Qt::Key_Tab) << none << "\t" << Codes{};
         QTest::newRow("no code: Shift+Tab") << int(Qt::Key_Backtab) << shift << "" << Codes{};
         QTest::newRow("no code: Ctrl+digit") << int(Qt::Key_1) << ctrl << "1" << Codes{};
+        QTest::newRow("no code: Ctrl+Shift+symbol")
+            << int(Qt::Key_Exclam) << (ctrl | shift) << "!" << Codes{};
         QTest::newRow("no code: Ctrl+Left") << int(Qt::Key_Left) << ctrl << "" << Codes{};
     }
     void characterCodes()
@@ -100,7 +102,58 @@ private Q_SLOTS:
         QCOMPARE(raised, (Codes{'a', '1', 0xE9, '2'}));
     }
 
-    void dropsAreRefused() { QVERIFY(!field->acceptDrops()); }
+    // What a line edit would insert passes the handler character by character, and only what it
+    // lets through goes in: a refused key leaves the field, selection included, as it was.
+    void keysInsertOnlyWhatTheHandlerLetsThrough_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<Codes>("codes");
+        const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+        const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
+
+        QTest::newRow("Ctrl+keypad minus") << int(Qt::Key_Minus) << (ctrl | keypad) << "-"
+                                           << "77" << Codes{'-'};
+        QTest::newRow("Ctrl+keypad decimal point") << int(Qt::Key_Period) << (ctrl | keypad) << "."
+                                                   << "77" << Codes{'.'};
+        QTest::newRow("Ctrl+keypad digit") << int(Qt::Key_1) << (ctrl | keypad) << "1"
+                                           << "1" << Codes{'1'};
+        QTest::newRow("Ctrl+Meta+symbol") << int(Qt::Key_Plus) << (ctrl | Qt::MetaModifier) << "+"
+                                          << "77" << Codes{'+'};
+        QTest::newRow("soft hyphen") << int(Qt::Key_hyphen) << Qt::KeyboardModifiers() << "\u00AD"
+                                     << "77" << Codes{0xAD};
+        QTest::newRow("zero-width joiner from Shift+Space")
+            << int(Qt::Key_Space) << Qt::KeyboardModifiers(Qt::ShiftModifier) << "\u200D"
+            << "77" << Codes{'?'};
+        QTest::newRow("private-use character")
+            << int(Qt::Key_unknown) << Qt::KeyboardModifiers() << "\uE000"
+            << "77" << Codes{'?'};
+        QTest::newRow("several characters, the digit goes in")
+            << int(Qt::Key_unknown) << Qt::KeyboardModifiers() << "ñ5"
+            << "5" << Codes{0xF1, '5'};
+        QTest::newRow("soft hyphen and a digit in one key")
+            << int(Qt::Key_unknown) << Qt::KeyboardModifiers() << "\u00AD1"
+            << "1" << Codes{0xAD, '1'};
+        QTest::newRow("several characters, all refused")
+            << int(Qt::Key_unknown) << Qt::KeyboardModifiers() << "ab"
+            << "77" << Codes{'a', 'b'};
+    }
+    void keysInsertOnlyWhatTheHandlerLetsThrough()
+    {
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(QString, text);
+        QFETCH(QString, result);
+        QFETCH(Codes, codes);
+        field->setText(QStringLiteral("77"));
+        field->selectAll();
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QCoreApplication::sendEvent(field.get(), &press);
+        QCOMPARE(field->text(), result);
+        QCOMPARE(raised, codes);
+    }
 
 private:
     std::unique_ptr<QLineEdit> field;
