@@ -113,6 +113,10 @@ private Q_SLOTS:
         QTest::newRow("Escape") << int(Qt::Key_Escape) << Qt::KeyboardModifiers();
         QTest::newRow("Ctrl+V") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier);
         QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << Qt::KeyboardModifiers(Qt::ControlModifier);
+        QTest::newRow("Ctrl+keypad minus")
+            << int(Qt::Key_Minus) << (Qt::ControlModifier | Qt::KeypadModifier);
+        QTest::newRow("Ctrl+Meta+plus")
+            << int(Qt::Key_Plus) << (Qt::ControlModifier | Qt::MetaModifier);
     }
     void refusedKeysBeepAndChangeNothing()
     {
@@ -219,6 +223,8 @@ private Q_SLOTS:
         QTest::newRow("hexadecimal") << "0x1A" << kept;
         QTest::newRow("letters") << "abc" << kept;
         QTest::newRow("400 digits, cut to 8") << QString(400, u'9') << "R";
+        QTest::newRow("two lines: the first is taken") << "12\n34"
+                                                       << "N";
         QTest::newRow("eight zeros") << "00000000"
                                      << "T";
         QTest::newRow("eight digits") << "12345678"

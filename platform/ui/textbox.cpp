@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "textbox.h"
+
+#include "firstline.h"
+
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace platform {
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
+
+void TextBox::pasteFirstLine(QClipboard::Mode mode)
+{
+    if (isReadOnly())
+        return;
+    const QString text = QGuiApplication::clipboard()->text(mode);
+    insert(firstLine(text).toString());
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        pasteFirstLine(QClipboard::Clipboard);
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+namespace {
+
+// The standard menu's paste entry, known by its label as QLineEdit translates it (the
+// shortcut, when shown, follows a tab).
+QAction *pasteAction(const QMenu &menu)
+{
+    const QString label = QCoreApplication::translate("QLineEdit", "&Paste");
+    for (QAction *action : menu.actions()) {
+        if (action->text().section(u'\t', 0, 0) == label)
+            return action;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void TextBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (QAction *paste = pasteAction(*menu)) {
+        disconnect(paste, &QAction::triggered, this, nullptr);
+        connect(paste, &QAction::triggered, this,
+                [this] { pasteFirstLine(QClipboard::Clipboard); });
+    }
+    menu->popup(event->globalPos());
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    // X11's primary selection, pasted with the middle button.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        if (!isReadOnly()) {
+            deselect();
+            pasteFirstLine(QClipboard::Selection);
+        }
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+} // namespace platform

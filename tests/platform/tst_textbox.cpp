@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#include "textbox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+
+// A single-line text box takes a pasted text up to its first line break, by every way of
+// pasting there is.
+class TestTextBox : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        box = std::make_unique<platform::TextBox>();
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+    }
+    void cleanup() { box.reset(); }
+
+    void pasteStopsAtTheFirstLineBreak_data()
+    {
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("one line") << "1234"
+                                  << "1234";
+        QTest::newRow("LF") << "12\n34"
+                            << "12";
+        QTest::newRow("CR LF") << "12\r\n34"
+                               << "12";
+        QTest::newRow("CR") << "12\r34"
+                            << "12";
+        QTest::newRow("trailing line break") << "12\n"
+                                             << "12";
+        QTest::newRow("line separator") << QStringLiteral("12\u202834") << "12";
+        QTest::newRow("paragraph separator") << QStringLiteral("12\u202934") << "12";
+        QTest::newRow("next line") << QStringLiteral("12\u008534") << "12";
+        QTest::newRow("empty first line") << "\n34"
+                                          << "";
+    }
+    void pasteStopsAtTheFirstLineBreak()
+    {
+        QFETCH(QString, clipboard);
+        QFETCH(QString, pasted);
+        QGuiApplication::clipboard()->setText(clipboard);
+
+        box->setText(QStringLiteral("ab"));
+        box->setCursorPosition(1);
+        QTest::keyClick(box.get(), Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(box->text(), u'a' + pasted + u'b');
+
+        box->setText(QStringLiteral("ab"));
+        box->setCursorPosition(1);
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                                  box->mapToGlobal(QPoint(1, 1)));
+        QCoreApplication::sendEvent(box.get(), &request);
+        QMenu *menu = box->findChild<QMenu *>();
+        QVERIFY(menu);
+        const QList<QAction *> actions = menu->actions();
+        const auto paste = std::find_if(actions.begin(), actions.end(), [](QAction *action) {
+            return action->text().startsWith(QStringLiteral("&Paste"));
+        });
+        QVERIFY(paste != actions.end());
+        (*paste)->trigger();
+        menu->close();
+        QCOMPARE(box->text(), u'a' + pasted + u'b');
+    }
+
+private:
+    std::unique_ptr<platform::TextBox> box;
+};
+
+QTEST_MAIN(TestTextBox)
+#include "tst_textbox.moc"
