@@ -23,6 +23,7 @@ void moveToCentre(QWidget *window)
 }
 
 // Re-centres once after the first show, when the window manager has told us the frame.
+// Restoring a minimised window shows it again: by then it stays where the user put it.
 class CentreWhenShown : public QObject
 {
 public:
@@ -36,8 +37,34 @@ protected:
     {
         if (event->type() == QEvent::Show) {
             auto *window = static_cast<QWidget *>(watched);
+            window->removeEventFilter(this);
             QTimer::singleShot(0, window, [window] { moveToCentre(window); });
             deleteLater();
+        }
+        return false;
+    }
+};
+
+void restoreIfMinimised(QWidget *window)
+{
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+}
+
+// A window with neither a minimise button nor a taskbar button could not be brought back once
+// minimised, so a window manager that minimises it anyway sees it restored at once.
+class RefuseMinimise : public QObject
+{
+public:
+    explicit RefuseMinimise(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::WindowStateChange) {
+            auto *window = static_cast<QWidget *>(watched);
+            if (window->isMinimized())
+                QTimer::singleShot(0, window, [window] { restoreIfMinimised(window); });
         }
         return false;
     }
@@ -60,6 +87,7 @@ void setFixedToolWindowBorder(QWidget *window)
     window->setFixedSize(window->size());
     // Qt leaves tool windows out of the count of windows that keep an application alive.
     window->setAttribute(Qt::WA_QuitOnClose, true);
+    new RefuseMinimise(window);
 }
 
 void unloadOnClose(QWidget *window)
@@ -69,6 +97,7 @@ void unloadOnClose(QWidget *window)
 
 void showModeless(QWidget *window)
 {
+    restoreIfMinimised(window);
     window->show();
     window->raise();
     window->activateWindow();

@@ -9,12 +9,12 @@ VELMORA_BUILD_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-translations-l10n fonts-liberation
 )
-# What the tests need on top: Qt 5.15 to build against as well, an X server to drive the real
-# program and its tools, MinGW's resource compiler, the desktop-metadata validators and what
-# CPack needs to compute a package's dependencies.
+# What the tests need on top: Qt 5.15 to build against as well, an X server and a window
+# manager to drive the real program and its tools, MinGW's resource compiler, the
+# desktop-metadata validators and what CPack needs to compute a package's dependencies.
 VELMORA_TEST_PACKAGES=(
     qtbase5-dev qtbase5-dev-tools qttranslations5-l10n
-    xvfb xauth xdotool xclip x11-utils
+    xvfb xauth xdotool xclip x11-utils openbox
     binutils-mingw-w64-i686
     desktop-file-utils appstream
     dpkg-dev file

@@ -64,3 +64,21 @@ e2e_visible_titles() {
         xdotool getwindowname "$id" 2>/dev/null
     done | paste -sd '|'
 }
+
+# Starts openbox on the display, for the tests that minimise, restore and move windows.
+e2e_start_window_manager() {
+    openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+    E2E_PIDS+=($!)
+    local i
+    for i in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.05
+    done
+    fail "openbox did not start: $(cat "$E2E_TMP/openbox.log")"
+}
+
+# The outer position of a window's client area on the screen, as "x,y".
+e2e_window_position() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+        END {print x "," y}'
+}

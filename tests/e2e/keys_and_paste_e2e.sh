@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Keys and pastes that must not get past the number field's filter, sent through a real X
+# server and window manager; each case is judged by what a copy puts on the system clipboard.
+# Usage: keys_and_paste_e2e.sh <path to Velmora>
+set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+velmora=$1
+
+e2e_start_display
+e2e_start_window_manager
+e2e_start "$velmora"
+main=$(e2e_wait_window "Calculadora de letra DNI o NIF    .:Velmora:.") ||
+    fail "the main window did not appear; log: $(cat "$E2E_TMP/program.log")"
+
+clear_number_field() {
+    xdotool windowactivate --sync "$main"
+    # Text1 is at 248,72, 129 x 19 in the client area.
+    xdotool mousemove --window "$main" 300 81 click 1
+    xdotool key End shift+Home BackSpace
+}
+
+# Offers a text on a selection until the test ends; xclip serves it from the foreground.
+offer() {
+    printf "$2" | xclip -quiet -selection "$1" >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    sleep 0.2
+}
+
+copied_identifier() {
+    # Command1 is at 280,112, 97 x 25.
+    xdotool mousemove --window "$main" 328 124 click 1
+    local box
+    box=$(e2e_wait_window "Se ha copiado al portapapeles!!") || fail "no confirmation box"
+    xdotool windowactivate --sync "$box" key Return
+    while xdotool search --onlyvisible --name "^Se ha copiado" >/dev/null 2>&1; do
+        sleep 0.05
+    done
+    timeout 5 xclip -selection clipboard -o
+}
+
+expect() {
+    local what=$1 expected=$2 actual
+    actual=$(copied_identifier | od -An -c | tr -s ' ')
+    expected=$(printf '%s' "$expected" | od -An -c | tr -s ' ')
+    [ "$actual" = "$expected" ] || fail "$what: the copy holds '$actual', expected '$expected'"
+    echo "ok: $what"
+}
+
+clear_number_field
+xdotool key ctrl+KP_Subtract 4 6
+expect "Ctrl+keypad minus is refused" 46T
+
+clear_number_field
+xdotool key 1 ctrl+KP_Decimal 5
+expect "Ctrl+keypad decimal point is refused" 15S
+
+clear_number_field
+xdotool key ctrl+KP_Add 1 3
+expect "Ctrl+keypad plus is refused" 13J
+
+clear_number_field
+# The keysym "hyphen" types a soft hyphen, U+00AD.
+xdotool key hyphen 1
+expect "a soft hyphen is refused" 1R
+
+clear_number_field
+offer clipboard '12\n34'
+xdotool key shift+Insert
+expect "Shift+Insert pastes the first line only" 12N
+
+clear_number_field
+offer primary '56\n78'
+xdotool mousemove --window "$main" 300 81 click 2
+expect "the middle button pastes the first line only" 56X
+echo "PASS: keys and pastes"
