@@ -22,9 +22,17 @@ struct DecimalNumber
 
 constexpr std::int64_t kExponentLimit = 1'000'000'000;
 
+constexpr char16_t kNoBreakSpace = u'\u00A0';
+constexpr char16_t kNarrowNoBreakSpace = u'\u202F';
+
+// Locales write no-break spaces around currency symbols and between groups of digits.
 bool isBlank(QChar c)
 {
-    return c == u' ' || c == u'\t';
+    return c == u' ' || c == u'\t' || c == kNoBreakSpace || c == kNarrowNoBreakSpace;
+}
+bool isNoBreakSpace(const QString &token)
+{
+    return token == QChar(kNoBreakSpace) || token == QChar(kNarrowNoBreakSpace);
 }
 bool isDigit(QChar c)
 {
@@ -38,7 +46,12 @@ public:
         : text_(text), decimal_(locale.decimalPoint()), group_(locale.groupSeparator()),
           minus_(locale.negativeSign()), plus_(locale.positiveSign()),
           currency_(locale.currencySymbol())
-    {}
+    {
+        // Where groups are split by a no-break space, either width of it does.
+        if (isNoBreakSpace(group_))
+            otherGroup_ =
+                group_ == QChar(kNoBreakSpace) ? QChar(kNarrowNoBreakSpace) : QChar(kNoBreakSpace);
+    }
 
     std::optional<DecimalNumber> read()
     {
@@ -87,12 +100,13 @@ private:
         return true;
     }
 
+    // The locale's signs, and the ASCII ones in locales whose signs are others (U+2212).
     void readSign()
     {
-        if (take(minus_))
+        if (take(minus_) || take(QStringLiteral("-")))
             number_.negative = true;
-        else
-            take(plus_);
+        else if (!take(plus_))
+            take(QStringLiteral("+"));
     }
 
     bool atDigit() const { return pos_ < text_.size() && isDigit(text_[pos_]); }
@@ -106,9 +120,12 @@ private:
                 number_.digits.append(text_[pos_++]);
                 ++count;
             }
-            if (!allowGroups || count == 0 || !startsWith(group_))
+            if (!allowGroups || count == 0)
                 return count;
-            const qsizetype afterGroup = pos_ + group_.size();
+            const QString &group = startsWith(group_) ? group_ : otherGroup_;
+            if (!startsWith(group))
+                return count;
+            const qsizetype afterGroup = pos_ + group.size();
             if (afterGroup >= text_.size() || !isDigit(text_[afterGroup]))
                 return count;
             pos_ = afterGroup;
@@ -148,6 +165,7 @@ private:
     qsizetype pos_ = 0;
     QString decimal_;
     QString group_;
+    QString otherGroup_;
     QString minus_;
     QString plus_;
     QString currency_;

@@ -12,11 +12,13 @@ namespace platform {
 // Whether a text reads as a number in the user's locale (QLocale(), the default locale).
 //
 // Accepted forms, and nothing else:
-//   - blanks (spaces and tabs) before and after;
-//   - at most one sign, the locale's negative or positive sign, before the digits;
+//   - blanks (spaces, tabs, no-break and narrow no-break spaces) before and after;
+//   - at most one sign before the digits: the locale's negative or positive sign, or the
+//     ASCII "-" or "+" where the locale's signs are others (U+2212 in Swedish);
 //   - the locale's currency symbol, once, either before the number (before or after the sign)
 //     or after it, with optional blanks between symbol and number;
-//   - ASCII digits "0" to "9", with the locale's group separator allowed between two digits;
+//   - ASCII digits "0" to "9", with the locale's group separator allowed between two digits
+//     (where that is a no-break space, the narrow one does as well, and the other way round);
 //   - at most one decimal separator (the locale's), with digits on at least one side;
 //   - an exponent: "e" or "E", an optional sign, and at least one digit.
 // So on one character it holds for "0" to "9" only. Other scripts' digits, full-width digits,

@@ -8,7 +8,11 @@ Q_DECLARE_METATYPE(std::optional<qint32>)
 
 namespace {
 const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+const QLocale swedish(QLocale::Swedish, QLocale::Sweden);
+const QLocale french(QLocale::French, QLocale::France);
 const QLocale c = QLocale::c();
+const QString nbsp = QStringLiteral("\u00A0");
+const QString narrowNbsp = QStringLiteral("\u202F");
 } // namespace
 
 class TestNumericText : public QObject
@@ -64,6 +68,8 @@ private Q_SLOTS:
         QTest::newRow("es: sign, then currency") << spanish << "-€ 5" << true;
         QTest::newRow("es: currency twice") << spanish << "€5€" << false;
         QTest::newRow("C: no currency symbol") << c << "€5" << false;
+        QTest::newRow("es: a no-break space between digits is a blank")
+            << spanish << "1" + nbsp + "234" << false;
 
         QTest::newRow("Arabic-Indic digits") << c << QStringLiteral("\u0661\u0662") << false;
         QTest::newRow("full-width digits") << c << QStringLiteral("\uFF11\uFF12") << false;
@@ -127,6 +133,22 @@ private Q_SLOTS:
         QTest::newRow("es: thousands and half") << spanish << "1.234,5" << v(1234);
         QTest::newRow("es: currency") << spanish << " 12 € " << v(12);
         QTest::newRow("C: thousands") << c << "1,234" << v(1234);
+        QTest::newRow("es: the locale's own currency format")
+            << spanish << spanish.toCurrencyString(5.5) << v(6);
+        QTest::newRow("es: no-break spaces around") << spanish << nbsp + "7" + narrowNbsp << v(7);
+        QTest::newRow("sv: the locale's own negative number")
+            << swedish << swedish.toString(-5) << v(-5);
+        QTest::newRow("sv: ASCII minus") << swedish << "-5" << v(-5);
+        QTest::newRow("sv: the locale's own thousands")
+            << swedish << swedish.toString(1234567) << v(1234567);
+        QTest::newRow("sv: groups split by no-break spaces")
+            << swedish << "1" + nbsp + "234" << v(1234);
+        QTest::newRow("sv: groups split by narrow no-break spaces")
+            << swedish << "1" + narrowNbsp + "234" << v(1234);
+        QTest::newRow("fr: groups split by no-break spaces")
+            << french << "1" + nbsp + "234" << v(1234);
+        QTest::newRow("fr: groups split by narrow no-break spaces")
+            << french << "1" + narrowNbsp + "234" << v(1234);
 
         QTest::newRow("exponent") << c << "1e3" << v(1000);
         QTest::newRow("exponent and fraction") << c << "1.5e1" << v(15);
