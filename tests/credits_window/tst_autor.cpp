@@ -6,13 +6,35 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <functional>
 
 namespace {
+
+class MoveWatcher : public QObject
+{
+public:
+    MoveWatcher(QWidget *widget, std::function<void()> moved) : moved_(std::move(moved))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Move)
+            moved_();
+        return false;
+    }
+
+private:
+    std::function<void()> moved_;
+};
 
 QList<Autor *> openCreditsWindows()
 {
@@ -101,6 +123,40 @@ private Q_SLOTS:
         QTRY_VERIFY(panel->top() <= 2040.0F - 3 * 5);
         const float top = panel->top();
         QCOMPARE(panel->y(), static_cast<int>(std::lround(top / 15)));
+    }
+
+    // The panel's moves, caught as they happen: the jump back is one tick, and the next tick
+    // has already moved it on by the time a test looks.
+    void panelRestartsBelowTheViewport()
+    {
+        QTest::mouseClick(command2, Qt::LeftButton);
+        platform::PictureBox *panel = panelOf(openCreditsWindows().value(0));
+        QList<float> tops;
+        MoveWatcher watcher(panel, [&] { tops << panel->top(); });
+        panel->setTop(-1455.0F);
+        QTRY_VERIFY(!tops.isEmpty() && tops.back() > 0);
+        QCOMPARE(tops.back(), 4095.0F);
+        QCOMPARE(panel->y(), 273);
+    }
+
+    // The windows share one timer heartbeat; closing one of them must not stop the other's.
+    void identifierFollowsAfterTheCreditsClose()
+    {
+        auto *text1 = form->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        auto *text3 = form->findChild<QLineEdit *>(QStringLiteral("Text3"));
+        QTest::mouseClick(command2, Qt::LeftButton);
+        QPointer<Autor> first = openCreditsWindows().value(0);
+        first->close();
+        QTRY_VERIFY(first.isNull());
+        QTest::keyClick(text1, '5');
+        QTRY_COMPARE(text3->text(), QStringLiteral("5M"));
+
+        QTest::mouseClick(command2, Qt::LeftButton);
+        QPointer<Autor> second = openCreditsWindows().value(0);
+        second->close();
+        QTRY_VERIFY(second.isNull());
+        QTest::keyClick(text1, '6');
+        QTRY_COMPARE(text3->text(), QStringLiteral("56X"));
     }
 
     void reopeningStartsTheScrollAfresh()
