@@ -12,9 +12,15 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Equipo de código Velmora <equipo@velmora.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Calcula la letra del DNI
- Velmora muestra al instante la letra de control de un número de DNI y copia
- el DNI completo al portapapeles.")
+# The long description only: CPack puts the summary above it as the synopsis.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Velmora es una pequeña utilidad de escritorio para los números del DNI
+español. Se escriben las cifras del número en su ventana y muestra al instante
+la letra de control, calculada con la regla del módulo 23; un botón copia el
+DNI completo, por ejemplo 12345678Z, al portapapeles para pegarlo en cualquier
+otro programa.
+
+No necesita la red, no lee ni escribe archivos y no guarda ninguna
+configuración.")
 # Library dependencies are computed from the executable; what it loads at run time by name is
 # listed here: Qt's Spanish texts and the metric-compatible fonts.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -11,12 +11,13 @@ VELMORA_BUILD_PACKAGES=(
 )
 # What the tests need on top: Qt 5.15 to build against as well, an X server and a window
 # manager to drive the real program and its tools, MinGW's resource compiler, the
-# desktop-metadata validators and what CPack needs to compute a package's dependencies.
+# desktop-metadata validators, what CPack needs to compute a package's dependencies, and
+# lintian to check the package.
 VELMORA_TEST_PACKAGES=(
     qtbase5-dev qtbase5-dev-tools qttranslations5-l10n
     xvfb xauth xdotool xclip x11-utils openbox
     binutils-mingw-w64-i686
-    desktop-file-utils appstream
+    desktop-file-utils appstream lintian
     dpkg-dev file
     libbenchmark-dev
 )
