@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Calls per second of the rule and the text layer on the texts the window feeds them.
 #include "checkletter.h"
+#include "numberformat.h"
 #include "numerictext.h"
 
-#include <QLocale>
 #include <QString>
 #include <benchmark/benchmark.h>
 #include <random>
@@ -12,14 +12,15 @@
 namespace {
 
 // Eight-digit numbers, as the number field holds them, in a fixed pseudo-random order.
-const std::vector<QString> &eightDigitTexts()
+const std::vector<std::u16string> &eightDigitTexts()
 {
-    static const std::vector<QString> texts = [] {
+    static const std::vector<std::u16string> texts = [] {
         std::mt19937 random(23);
         std::uniform_int_distribution<int> number(0, 99'999'999);
-        std::vector<QString> result;
+        std::vector<std::u16string> result;
         for (int i = 0; i < 4096; ++i)
-            result.push_back(QStringLiteral("%1").arg(number(random), 8, 10, QLatin1Char('0')));
+            result.push_back(
+                QStringLiteral("%1").arg(number(random), 8, 10, QLatin1Char('0')).toStdU16String());
         return result;
     }();
     return texts;
@@ -36,25 +37,26 @@ template <typename Call> void overEightDigitTexts(benchmark::State &state, Call 
 
 void CalcularLetraEightDigits(benchmark::State &state)
 {
-    overEightDigitTexts(state, [](const QString &text) { return CalcularLetra(text); });
+    overEightDigitTexts(state, [](const std::u16string &text) { return CalcularLetra(text); });
 }
 
 void IsNumericEightDigits(benchmark::State &state)
 {
-    overEightDigitTexts(state, [](const QString &text) { return platform::isNumeric(text); });
+    overEightDigitTexts(state,
+                        [](const std::u16string &text) { return platform::isNumeric(text); });
 }
 
 void TextToIntegerEightDigits(benchmark::State &state)
 {
-    overEightDigitTexts(state, [](const QString &text) { return platform::textToInteger(text); });
+    overEightDigitTexts(state,
+                        [](const std::u16string &text) { return platform::textToInteger(text); });
 }
 
-// The general reader: separators, a decimal comma and a currency symbol in the Spanish locale.
+// The general reader: separators, a decimal comma and a currency symbol in Spain's format.
 void TextToIntegerLocaleForms(benchmark::State &state)
 {
-    const QLocale spanish(QLocale::Spanish, QLocale::Spain);
-    const QString texts[] = {QStringLiteral("1.234.567,5"), QStringLiteral("-€ 12"),
-                             QStringLiteral(" 2,5e3 "), QStringLiteral("12.345.678 €")};
+    const platform::NumberFormat spanish{u",", u".", u"-", u"+", u"€"};
+    const std::u16string texts[] = {u"1.234.567,5", u"-€ 12", u" 2,5e3 ", u"12.345.678 €"};
     std::size_t i = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(platform::textToInteger(texts[i++ & 3], spanish));

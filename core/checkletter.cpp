@@ -4,20 +4,18 @@
 #include "charactercodes.h"
 #include "numerictext.h"
 
-#include <iterator>
-
 namespace {
-constexpr int kModulus = std::size(kLetterTable) - 1;
+constexpr auto kModulus = static_cast<std::int32_t>(kLetterTable.size());
 }
 
-QStringView CalcularLetra(QStringView numberText)
+std::u16string_view CalcularLetra(std::u16string_view numberText)
 {
-    const std::optional<qint32> number = platform::textToInteger(numberText);
+    const std::optional<std::int32_t> number = platform::textToInteger(numberText);
     if (!number)
         return {};
     // Truncating remainder, sign of the dividend: negative numbers give -22..0.
-    const int remainder = *number % kModulus;
+    const std::int32_t remainder = *number % kModulus;
     if (remainder < 0)
         return {};
-    return platform::characterAt(QStringView(kLetterTable, kModulus), remainder + 1);
+    return platform::characterAt(kLetterTable, remainder + 1);
 }

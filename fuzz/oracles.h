@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <optional>
+#include <string_view>
 
 class QByteArray;
 
@@ -24,6 +25,12 @@ std::optional<qint32> expectDecimalInCLocale(const QString &text);
 
 // For 1 to 8 ASCII digits: the table letter of the number modulo 23.
 std::optional<QChar> expectLetter(const QString &text);
+
+// The standard view of a text, as the code under test reads it.
+inline std::u16string_view u16(const QString &text)
+{
+    return {text.utf16(), static_cast<std::size_t>(text.size())};
+}
 
 // The fuzz input read two ways: as UTF-8 and as Latin-1.
 QString fromUtf8(const QByteArray &bytes);

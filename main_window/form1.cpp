@@ -10,6 +10,7 @@
 #include "keypresshook.h"
 #include "messagebox.h"
 #include "numerictext.h"
+#include "qttext.h"
 #include "timer.h"
 #include "windowframe.h"
 
@@ -72,10 +73,10 @@ void Form1::Text1_KeyPress(qint16 &KeyAscii)
 void Form1::Text1_Change()
 {
     const QString text = ui.Text1->text();
-    if (!text.isEmpty() && platform::isNumeric(text)) {
+    if (!text.isEmpty() && platform::isNumeric(platform::u16(text))) {
         // Pasted text may have no letter (negative, or past 32 bits): keep the last one shown.
-        if (const QStringView letter = CalcularLetra(ui.Text1->text()); !letter.isEmpty())
-            ui.Text2->setText(letter.toString());
+        if (const auto letter = CalcularLetra(platform::u16(ui.Text1->text())); !letter.empty())
+            ui.Text2->setText(platform::toQString(letter));
     }
     ui.Command1->setEnabled(true);
 }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "fonts.h"
 #include "form1.h"
+#include "qttext.h"
 #include "translations.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
@@ -17,6 +19,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/velmora.png")));
     platform::installSpanishTranslations(app);
     platform::installFontSubstitutes();
+    platform::setUserNumberFormat(platform::numberFormatOf(QLocale()));
 
     // Discards itself when closed; the process ends with the last window.
     auto *form = new Form1;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "charactercodes.h"
 
-#include <QStringView>
 #include <array>
 
 namespace platform {
@@ -30,20 +29,20 @@ int windows1252Code(char32_t codePoint)
     return kQuestionMark;
 }
 
-QString characterFromCode(int code)
+std::u16string characterFromCode(int code)
 {
     if (code < 0 || code > 0xFF)
-        return QString(QChar(kQuestionMark));
+        return std::u16string(1, u'?');
     if (code >= 0x80 && code < 0xA0)
-        return QString(QChar(kHighControlRange[code - 0x80]));
-    return QString(QChar(code));
+        return std::u16string(1, kHighControlRange[static_cast<std::size_t>(code - 0x80)]);
+    return std::u16string(1, static_cast<char16_t>(code));
 }
 
-QStringView characterAt(QStringView text, qsizetype position)
+std::u16string_view characterAt(std::u16string_view text, std::ptrdiff_t position)
 {
-    if (position < 1 || position > text.size())
+    if (position < 1 || static_cast<std::size_t>(position) > text.size())
         return {};
-    return text.mid(position - 1, 1);
+    return text.substr(static_cast<std::size_t>(position - 1), 1);
 }
 
 } // namespace platform

@@ -1,28 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "firstline.h"
 
-#include <algorithm>
-
 namespace platform {
 
-QStringView firstLine(QStringView text)
+std::u16string_view firstLine(std::u16string_view text)
 {
-    const auto isLineBreak = [](QChar c) {
-        switch (c.unicode()) {
-        case u'\n':
-        case u'\v':
-        case u'\f':
-        case u'\r':
-        case u'\u0085':
-        case u'\u2028':
-        case u'\u2029':
-            return true;
-        default:
-            return false;
-        }
-    };
-    const auto end = std::find_if(text.begin(), text.end(), isLineBreak);
-    return text.left(end - text.begin());
+    return text.substr(0, text.find_first_of(u"\n\v\f\r\u0085\u2028\u2029"));
 }
 
 } // namespace platform

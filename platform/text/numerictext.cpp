@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "numerictext.h"
 
-#include <QLocale>
-#include <QString>
-#include <QStringView>
+#include "numberformat.h"
+
 #include <algorithm>
-#include <cstdint>
 #include <limits>
+#include <string>
 
 namespace platform {
 namespace {
@@ -16,7 +15,7 @@ namespace {
 struct DecimalNumber
 {
     bool negative = false;
-    QString digits;
+    std::u16string digits;
     std::int64_t exponent = 0;
 };
 
@@ -26,15 +25,11 @@ constexpr char16_t kNoBreakSpace = u'\u00A0';
 constexpr char16_t kNarrowNoBreakSpace = u'\u202F';
 
 // Locales write no-break spaces around currency symbols and between groups of digits.
-bool isBlank(QChar c)
+bool isBlank(char16_t c)
 {
     return c == u' ' || c == u'\t' || c == kNoBreakSpace || c == kNarrowNoBreakSpace;
 }
-bool isNoBreakSpace(const QString &token)
-{
-    return token == QChar(kNoBreakSpace) || token == QChar(kNarrowNoBreakSpace);
-}
-bool isDigit(QChar c)
+bool isDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
 }
@@ -42,15 +37,15 @@ bool isDigit(QChar c)
 class NumberReader
 {
 public:
-    NumberReader(QStringView text, const QLocale &locale)
-        : text_(text), decimal_(locale.decimalPoint()), group_(locale.groupSeparator()),
-          minus_(locale.negativeSign()), plus_(locale.positiveSign()),
-          currency_(locale.currencySymbol())
+    NumberReader(std::u16string_view text, const NumberFormat &format)
+        : text_(text), decimal_(format.decimal), group_(format.group), minus_(format.minus),
+          plus_(format.plus), currency_(format.currency)
     {
         // Where groups are split by a no-break space, either width of it does.
-        if (isNoBreakSpace(group_))
-            otherGroup_ =
-                group_ == QChar(kNoBreakSpace) ? QChar(kNarrowNoBreakSpace) : QChar(kNoBreakSpace);
+        if (group_ == std::u16string_view(&kNoBreakSpace, 1))
+            otherGroup_ = std::u16string_view(&kNarrowNoBreakSpace, 1);
+        else if (group_ == std::u16string_view(&kNarrowNoBreakSpace, 1))
+            otherGroup_ = std::u16string_view(&kNoBreakSpace, 1);
     }
 
     std::optional<DecimalNumber> read()
@@ -73,12 +68,12 @@ public:
     }
 
 private:
-    bool startsWith(const QString &token) const
+    bool startsWith(std::u16string_view token) const
     {
-        return !token.isEmpty() && text_.mid(pos_).startsWith(token);
+        return !token.empty() && text_.substr(pos_).starts_with(token);
     }
 
-    bool take(const QString &token)
+    bool take(std::u16string_view token)
     {
         if (!startsWith(token))
             return false;
@@ -100,32 +95,32 @@ private:
         return true;
     }
 
-    // The locale's signs, and the ASCII ones in locales whose signs are others (U+2212).
+    // The format's signs, and the ASCII ones in formats whose signs are others (U+2212).
     void readSign()
     {
-        if (take(minus_) || take(QStringLiteral("-")))
+        if (take(minus_) || take(u"-"))
             number_.negative = true;
         else if (!take(plus_))
-            take(QStringLiteral("+"));
+            take(u"+");
     }
 
     bool atDigit() const { return pos_ < text_.size() && isDigit(text_[pos_]); }
 
     // Digits, with group separators only between two digits.
-    qsizetype readDigitRun(bool allowGroups)
+    std::size_t readDigitRun(bool allowGroups)
     {
-        qsizetype count = 0;
+        std::size_t count = 0;
         while (true) {
             while (atDigit()) {
-                number_.digits.append(text_[pos_++]);
+                number_.digits.push_back(text_[pos_++]);
                 ++count;
             }
             if (!allowGroups || count == 0)
                 return count;
-            const QString &group = startsWith(group_) ? group_ : otherGroup_;
+            const std::u16string_view group = startsWith(group_) ? group_ : otherGroup_;
             if (!startsWith(group))
                 return count;
-            const qsizetype afterGroup = pos_ + group.size();
+            const std::size_t afterGroup = pos_ + group.size();
             if (afterGroup >= text_.size() || !isDigit(text_[afterGroup]))
                 return count;
             pos_ = afterGroup;
@@ -134,11 +129,11 @@ private:
 
     bool readMantissa()
     {
-        const qsizetype whole = readDigitRun(true);
-        qsizetype fraction = 0;
+        const std::size_t whole = readDigitRun(true);
+        std::size_t fraction = 0;
         if (take(decimal_)) {
             fraction = readDigitRun(false);
-            number_.exponent -= fraction;
+            number_.exponent -= static_cast<std::int64_t>(fraction);
         }
         return whole + fraction > 0;
     }
@@ -154,71 +149,64 @@ private:
         if (!atDigit())
             return false;
         std::int64_t value = 0;
-        while (atDigit()) {
-            value = std::min(kExponentLimit, value * 10 + (text_[pos_++].unicode() - u'0'));
-        }
+        while (atDigit())
+            value = std::min(kExponentLimit, value * 10 + (text_[pos_++] - u'0'));
         number_.exponent += negative ? -value : value;
         return true;
     }
 
-    QStringView text_;
-    qsizetype pos_ = 0;
-    QString decimal_;
-    QString group_;
-    QString otherGroup_;
-    QString minus_;
-    QString plus_;
-    QString currency_;
+    std::u16string_view text_;
+    std::size_t pos_ = 0;
+    std::u16string_view decimal_;
+    std::u16string_view group_;
+    std::u16string_view otherGroup_;
+    std::u16string_view minus_;
+    std::u16string_view plus_;
+    std::u16string_view currency_;
     DecimalNumber number_;
 };
 
-// ASCII digits only: read the same in every locale, and what the number field holds, so they
-// skip the general reader and its locale look-ups.
+// ASCII digits only: read the same in every format, and what the number field holds, so they
+// skip the general reader.
 struct PlainDigits
 {
     bool plain = false;
-    std::optional<qint32> value;
+    std::optional<std::int32_t> value;
 };
 
-PlainDigits readPlainDigits(QStringView text)
+PlainDigits readPlainDigits(std::u16string_view text)
 {
-    if (text.isEmpty())
+    if (text.empty())
         return {};
-    const char16_t *units = text.utf16();
-    qsizetype first = 0;
+    std::size_t first = 0;
     // Ten digits fit in 64 bits; beyond that only leading zeros keep a text in range.
     if (text.size() > 10) {
-        while (first < text.size() && units[first] == u'0')
+        while (first < text.size() && text[first] == u'0')
             ++first;
     }
     const bool tooLong = text.size() - first > 10;
     std::uint64_t value = 0;
-    for (qsizetype i = first; i < text.size(); ++i) {
-        const unsigned digit = static_cast<unsigned>(units[i]) - u'0';
+    for (std::size_t i = first; i < text.size(); ++i) {
+        const unsigned digit = static_cast<unsigned>(text[i]) - u'0';
         if (digit > 9)
             return {};
         value = value * 10 + digit; // wraps harmlessly when tooLong, and is then ignored
     }
-    if (tooLong || value > static_cast<std::uint64_t>(std::numeric_limits<qint32>::max()))
+    if (tooLong || value > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()))
         return {true, std::nullopt};
-    return {true, static_cast<qint32>(value)};
-}
-
-std::optional<DecimalNumber> readNumber(QStringView text, const QLocale &locale)
-{
-    return NumberReader(text, locale).read();
+    return {true, static_cast<std::int32_t>(value)};
 }
 
 // Rounds digits x 10^exponent to an integer, halves to even, or gives nothing past 32 bits.
-std::optional<qint32> roundToInt32(const DecimalNumber &number)
+std::optional<std::int32_t> roundToInt32(const DecimalNumber &number)
 {
-    QStringView digits(number.digits);
-    while (!digits.isEmpty() && digits.front() == u'0')
-        digits = digits.mid(1);
-    if (digits.isEmpty())
+    std::u16string_view digits(number.digits);
+    while (!digits.empty() && digits.front() == u'0')
+        digits.remove_prefix(1);
+    if (digits.empty())
         return 0;
 
-    const std::int64_t size = digits.size();
+    const auto size = static_cast<std::int64_t>(digits.size());
     // Digits left of the decimal point once the exponent is applied.
     const std::int64_t wholeDigits = size + number.exponent;
     if (wholeDigits > 10)
@@ -226,52 +214,52 @@ std::optional<qint32> roundToInt32(const DecimalNumber &number)
 
     std::int64_t magnitude = 0;
     for (std::int64_t i = 0; i < wholeDigits; ++i)
-        magnitude = magnitude * 10 + (i < size ? digits[i].unicode() - u'0' : 0);
+        magnitude = magnitude * 10 + (i < size ? digits[static_cast<std::size_t>(i)] - u'0' : 0);
 
     // Below 0.1 the value rounds to zero; otherwise the first dropped digit decides, and a
     // 5 followed by zeros only is a half, which goes to the even neighbour.
     if (wholeDigits >= 0 && wholeDigits < size) {
-        const int roundingDigit = digits[wholeDigits].unicode() - u'0';
-        const auto rest = digits.mid(wholeDigits + 1);
+        const auto dropped = static_cast<std::size_t>(wholeDigits);
+        const int roundingDigit = digits[dropped] - u'0';
+        const std::u16string_view rest = digits.substr(dropped + 1);
         const bool restIsZero =
-            std::all_of(rest.begin(), rest.end(), [](QChar c) { return c == u'0'; });
+            std::all_of(rest.begin(), rest.end(), [](char16_t c) { return c == u'0'; });
         if (roundingDigit > 5 || (roundingDigit == 5 && (!restIsZero || magnitude % 2 == 1)))
             ++magnitude;
     }
 
     const std::int64_t value = number.negative ? -magnitude : magnitude;
-    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max())
         return std::nullopt;
-    return static_cast<qint32>(value);
+    return static_cast<std::int32_t>(value);
 }
 
 } // namespace
 
-bool isNumeric(QStringView text, const QLocale &locale)
+bool isNumeric(std::u16string_view text, const NumberFormat &format)
 {
-    return readPlainDigits(text).plain || readNumber(text, locale).has_value();
+    return readPlainDigits(text).plain || NumberReader(text, format).read().has_value();
 }
 
-bool isNumeric(QStringView text)
+bool isNumeric(std::u16string_view text)
 {
-    return readPlainDigits(text).plain || readNumber(text, QLocale()).has_value();
+    return isNumeric(text, userNumberFormat());
 }
 
-std::optional<qint32> textToInteger(QStringView text, const QLocale &locale)
+std::optional<std::int32_t> textToInteger(std::u16string_view text, const NumberFormat &format)
 {
     if (const PlainDigits digits = readPlainDigits(text); digits.plain)
         return digits.value;
-    const auto number = readNumber(text, locale);
+    const auto number = NumberReader(text, format).read();
     if (!number)
         return std::nullopt;
     return roundToInt32(*number);
 }
 
-std::optional<qint32> textToInteger(QStringView text)
+std::optional<std::int32_t> textToInteger(std::u16string_view text)
 {
-    if (const PlainDigits digits = readPlainDigits(text); digits.plain)
-        return digits.value;
-    return textToInteger(text, QLocale());
+    return textToInteger(text, userNumberFormat());
 }
 
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "textbox.h"
 
 #include "firstline.h"
+#include "qttext.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ void TextBox::pasteFirstLine(QClipboard::Mode mode)
     if (isReadOnly())
         return;
     const QString text = QGuiApplication::clipboard()->text(mode);
-    insert(firstLine(text).toString());
+    insert(toQString(firstLine(u16(text))));
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event)

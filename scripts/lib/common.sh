@@ -18,9 +18,12 @@ VELMORA_TEST_PACKAGES=(
     xvfb xauth xdotool xclip x11-utils openbox
     binutils-mingw-w64-i686
     desktop-file-utils appstream lintian
+    googletest
     dpkg-dev file
     libbenchmark-dev
 )
+# The Windows builds: MinGW-w64 for both architectures, and Wine to run the 64-bit one here.
+VELMORA_WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64)
 # The fuzzers: clang with its sanitizer and libFuzzer runtimes.
 VELMORA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

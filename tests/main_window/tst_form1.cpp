@@ -3,6 +3,7 @@
 #include "clipboard.h"
 #include "fonts.h"
 #include "form1.h"
+#include "qttext.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -62,7 +63,8 @@ class TestForm1 : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        platform::setUserNumberFormat(
+            platform::numberFormatOf(QLocale(QLocale::Spanish, QLocale::Spain)));
         QVERIFY(platform::installSpanishTranslations(*QCoreApplication::instance()));
         platform::installFontSubstitutes();
     }
@@ -197,6 +199,8 @@ private Q_SLOTS:
         QTest::newRow("C-locale separators in Spanish") << "1,234.5" << kept;
         QTest::newRow("euro sign after") << "5 €"
                                          << "M";
+        QTest::newRow("Qt's own Spanish currency format")
+            << QLocale(QLocale::Spanish, QLocale::Spain).toCurrencyString(7.5) << "P";
         QTest::newRow("euro sign before") << "€5"
                                           << "M";
         QTest::newRow("dollar sign") << "$5" << kept;
