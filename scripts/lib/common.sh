@@ -16,7 +16,7 @@ VELMORA_BUILD_PACKAGES=(
 VELMORA_TEST_PACKAGES=(
     qtbase5-dev qtbase5-dev-tools qttranslations5-l10n
     xvfb xauth xdotool xclip x11-utils openbox
-    binutils-mingw-w64-i686
+    binutils-mingw-w64-i686 g++-mingw-w64-i686 icoutils
     desktop-file-utils appstream lintian
     googletest
     dpkg-dev file
