@@ -2,33 +2,16 @@
 #include "autor.h"
 
 #include "creditsscroll.h"
-#include "creditstexts.h"
-#include "fonts.h"
-#include "timer.h"
-#include "windowframe.h"
 
-namespace {
-// As often as the timer can tick.
-constexpr std::chrono::milliseconds kTimer1Interval{1};
-} // namespace
-
-Autor::Autor(QWidget *parent) : QWidget(parent)
+Autor::Autor(platform::Form &form)
+    : Picture1(form.pictureBox("Picture1")), Picture2(form.pictureBox("Picture2"))
 {
-    ui.setupUi(this);
-    platform::applyDesignPointSizes(this);
-    setWindowTitle(creditsTitle());
-    ui.Label2->setText(creditsText());
-    platform::setFixedToolWindowBorder(this);
-    platform::unloadOnClose(this);
-    platform::centreOnScreen(this);
-    ui.Picture1->setFocus();
-
-    platform::startTimer(this, kTimer1Interval, &Autor::Timer1_Timer);
+    form.onTimer("Timer1", [this] { Timer1_Timer(); });
 }
 
 void Autor::Timer1_Timer()
 {
-    const float h = ui.Picture2->scaleHeight();
-    const float t = ui.Picture2->top();
-    ui.Picture2->setTop(nextPanelTop(t, h, ui.Picture1->scaleHeight()));
+    const float h = Picture2.scaleHeight();
+    const float t = Picture2.top();
+    Picture2.setTop(nextPanelTop(t, h, Picture1.scaleHeight()));
 }

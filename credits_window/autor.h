@@ -1,22 +1,25 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui_autor.h"
+#include "forms.h"
 
-#include <QWidget>
+namespace platform {
+struct FormDesign;
+}
 
 // The credits window: the title and the credits on a black panel that scrolls upward through
-// a fixed viewport, endlessly. Layout lives in autor.ui; this class holds the scroll.
-// Closing it discards it.
-class Autor : public QWidget
+// a fixed viewport, endlessly. Its layout is data (autordesign.cpp); this class holds the
+// scroll. Closing it discards it.
+class Autor : public platform::Handlers
 {
-    Q_OBJECT
-
 public:
-    explicit Autor(QWidget *parent = nullptr);
+    static const platform::FormDesign &design();
+
+    explicit Autor(platform::Form &form);
 
 private:
     void Timer1_Timer();
 
-    Ui::Autor ui;
+    platform::PictureBox &Picture1;
+    platform::PictureBox &Picture2;
 };

@@ -3,23 +3,26 @@
 
 #include "identity.h"
 
-#include <QString>
+#include <string>
 
 namespace {
-QString blanks(int count)
+std::u16string blanks(std::size_t count)
 {
-    return QString(count, QLatin1Char(' '));
+    return std::u16string(count, u' ');
 }
 } // namespace
 
-QString creditsTitle()
+std::u16string_view creditsTitle()
 {
-    return QStringLiteral("Créditos") + blanks(21) + QStringLiteral(VELMORA_WEB_ADDRESS " ") +
-           QStringLiteral(VELMORA_YEAR "©");
+    static const std::u16string title =
+        u"Créditos" + blanks(21) + u"" VELMORA_WEB_ADDRESS " " VELMORA_YEAR "©";
+    return title;
 }
 
-QString creditsText()
+std::u16string_view creditsText()
 {
-    return QStringLiteral(VELMORA_AUTHOR_LINE) + blanks(66) + QStringLiteral(VELMORA_RIGHTS_LINE) +
-           blanks(18) + QStringLiteral(VELMORA_WEB_ADDRESS);
+    static const std::u16string text = u"" VELMORA_AUTHOR_LINE + blanks(66) +
+                                       u"" VELMORA_RIGHTS_LINE + blanks(18) +
+                                       u"" VELMORA_WEB_ADDRESS;
+    return text;
 }

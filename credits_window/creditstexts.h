@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-class QString;
+#include <string_view>
 
 // The credits window's title: "Créditos", a run of blanks, the web address and the year.
-QString creditsTitle();
+std::u16string_view creditsTitle();
 
 // The credits text: the author line, the rights line and the web address, separated by runs
 // of blanks long enough to push each onto a line of its own when the label wraps.
-QString creditsText();
+std::u16string_view creditsText();

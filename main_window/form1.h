@@ -1,30 +1,36 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui_form1.h"
+#include "forms.h"
 
-#include <QPointer>
-#include <QWidget>
+#include <cstdint>
 
-class Autor;
+namespace platform {
+struct FormDesign;
+}
 
 // The calculator window: number entry, the live check letter, and the copy of the full
-// identifier. Layout lives in form1.ui; this class only holds the handlers.
-class Form1 : public QWidget
+// identifier. Its layout is data (form1design.cpp); this class holds the handlers and knows no
+// toolkit.
+class Form1 : public platform::Handlers
 {
-    Q_OBJECT
-
 public:
-    explicit Form1(QWidget *parent = nullptr);
+    static const platform::FormDesign &design();
+
+    explicit Form1(platform::Form &form);
 
 private:
-    void Text1_KeyPress(qint16 &KeyAscii);
+    void Text1_KeyPress(std::int16_t &KeyAscii);
     void Text1_Change();
     void Timer1_Timer();
     void Command1_Click();
     void Command2_Click();
 
-    Ui::Form1 ui;
-    // The single credits window; it clears itself when the window is closed and discarded.
-    QPointer<Autor> autor_;
+    platform::Form &form_;
+    platform::TextBox &Text1;
+    platform::TextBox &Text2;
+    platform::TextBox &Text3;
+    platform::CommandButton &Command1;
+    // The single credits window; it reads as unloaded once the user has closed it.
+    platform::FormHandle autor_;
 };

@@ -21,8 +21,7 @@ int main(int argc, char *argv[])
     platform::installFontSubstitutes();
     platform::setUserNumberFormat(platform::numberFormatOf(QLocale()));
 
-    // Discards itself when closed; the process ends with the last window.
-    auto *form = new Form1;
-    form->show();
+    // The main window discards itself when closed; the process ends with the last window.
+    platform::load<Form1>().showModeless();
     return QApplication::exec();
 }

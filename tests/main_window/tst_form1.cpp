@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "beep.h"
-#include "clipboard.h"
 #include "fonts.h"
 #include "form1.h"
+#include "loadedwindow.h"
 #include "qttext.h"
+#include "services.h"
 #include "translations.h"
 
 #include <QApplication>
@@ -71,9 +71,9 @@ private Q_SLOTS:
 
     void init()
     {
-        form = std::make_unique<Form1>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form = showWindow<Form1>();
+        QVERIFY(form);
+        QVERIFY(QTest::qWaitForWindowExposed(form));
         text1 = form->findChild<QLineEdit *>(QStringLiteral("Text1"));
         text2 = form->findChild<QLineEdit *>(QStringLiteral("Text2"));
         text3 = form->findChild<QLineEdit *>(QStringLiteral("Text3"));
@@ -81,7 +81,7 @@ private Q_SLOTS:
         command2 = form->findChild<QPushButton *>(QStringLiteral("Command2"));
         QVERIFY(text1 && text2 && text3 && command1 && command2);
     }
-    void cleanup() { form.reset(); }
+    void cleanup() { delete form; }
 
     void startsEmptyWithCopyDisabledAndFocusInNumber()
     {
@@ -124,7 +124,7 @@ private Q_SLOTS:
     {
         QFETCH(int, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
-        platform::setClipboardText(QStringLiteral("9"));
+        platform::setClipboardText(u"9");
         QTest::keyClicks(text1, QStringLiteral("12"));
         const int beeps = platform::beepCount();
         QTest::keyClick(text1, Qt::Key(key), modifiers);
@@ -240,7 +240,7 @@ private Q_SLOTS:
         QFETCH(QString, letter);
         QTest::keyClick(text1, '6');
         text1->clear();
-        platform::setClipboardText(clipboard);
+        platform::setClipboardText(platform::u16(clipboard));
         QTest::keyClick(text1, Qt::Key_Insert, Qt::ShiftModifier);
         QVERIFY(text1->text().size() <= 8);
         QCOMPARE(text2->text(), letter);
@@ -249,7 +249,7 @@ private Q_SLOTS:
 
     void firstChangeEnablesCopyEvenWithoutALetter()
     {
-        platform::setClipboardText(QStringLiteral("x"));
+        platform::setClipboardText(u"x");
         QTest::keyClick(text1, Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(text2->text(), QString());
         QVERIFY(command1->isEnabled());
@@ -290,7 +290,7 @@ private Q_SLOTS:
 
     void copyReplacesTheClipboardAndConfirms()
     {
-        platform::setClipboardText(QStringLiteral("lo que había antes"));
+        platform::setClipboardText(u"lo que había antes");
         QTest::keyClicks(text1, QStringLiteral("12345678"));
         QTRY_COMPARE(text3->text(), QStringLiteral("12345678Z"));
 
@@ -304,7 +304,7 @@ private Q_SLOTS:
         });
         QTest::mouseClick(command1, Qt::LeftButton);
 
-        QCOMPARE(platform::clipboardText(), QStringLiteral("12345678Z"));
+        QCOMPARE(platform::clipboardText(), u"12345678Z");
         QCOMPARE(seen.title, QStringLiteral("Se ha copiado al portapapeles!!"));
         QCOMPARE(seen.text, QStringLiteral("El DNI completo se ha copiado en el portapapeles, "
                                            "para pegarlo utilice CTRL+V"));
@@ -412,7 +412,7 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<Form1> form;
+    QPointer<QWidget> form;
     QLineEdit *text1 = nullptr;
     QLineEdit *text2 = nullptr;
     QLineEdit *text3 = nullptr;

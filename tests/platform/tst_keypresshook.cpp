@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "clipboard.h"
 #include "keypresshook.h"
+#include "services.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -74,14 +74,14 @@ private Q_SLOTS:
         field = std::make_unique<QLineEdit>();
         raised.clear();
         // Lets digits through and cancels everything else, as a digits-only field would.
-        new platform::KeyPressHook(field.get(), [this](qint16 &code) {
+        new platform::KeyPressHook(field.get(), [this](std::int16_t &code) {
             raised.append(code);
             if (code < '0' || code > '9')
                 code = 0;
         });
         field->show();
         QVERIFY(QTest::qWaitForWindowExposed(field.get()));
-        platform::setClipboardText(QStringLiteral("42x"));
+        platform::setClipboardText(u"42x");
     }
     void cleanup() { field.reset(); }
 
@@ -90,7 +90,7 @@ private Q_SLOTS:
         field->setText(QStringLiteral("77"));
         field->selectAll();
         QTest::keyClick(field.get(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(platform::clipboardText(), QStringLiteral("42x"));
+        QCOMPARE(platform::clipboardText(), u"42x");
     }
 
     void inputMethodTextIsFilteredCharacterByCharacter()

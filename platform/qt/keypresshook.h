@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <functional>
 
 class QInputMethodEvent;
@@ -29,7 +30,7 @@ QList<int> characterCodes(const QKeyEvent &event);
 class KeyPressHook : public QObject
 {
 public:
-    using Handler = std::function<void(qint16 &keyAscii)>;
+    using Handler = std::function<void(std::int16_t &keyAscii)>;
 
     KeyPressHook(QLineEdit *field, Handler handler);
 

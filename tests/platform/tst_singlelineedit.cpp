@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "textbox.h"
+#include "singlelineedit.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,14 +9,14 @@
 
 // A single-line text box takes a pasted text up to its first line break, by every way of
 // pasting there is.
-class TestTextBox : public QObject
+class TestSingleLineEdit : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void init()
     {
-        box = std::make_unique<platform::TextBox>();
+        box = std::make_unique<platform::qt::SingleLineEdit>();
         box->show();
         QVERIFY(QTest::qWaitForWindowExposed(box.get()));
     }
@@ -71,8 +71,8 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<platform::TextBox> box;
+    std::unique_ptr<platform::qt::SingleLineEdit> box;
 };
 
-QTEST_MAIN(TestTextBox)
-#include "tst_textbox.moc"
+QTEST_MAIN(TestSingleLineEdit)
+#include "tst_singlelineedit.moc"

@@ -112,7 +112,7 @@ bool KeyPressHook::eventFilter(QObject *watched, QEvent *event)
 
 bool KeyPressHook::raise(int code)
 {
-    auto keyAscii = static_cast<qint16>(code);
+    auto keyAscii = static_cast<std::int16_t>(code);
     handler_(keyAscii);
     return keyAscii != 0;
 }

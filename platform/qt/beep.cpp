@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "beep.h"
+#include "services.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "textbox.h"
+#include "singlelineedit.h"
 
 #include "firstline.h"
 #include "qttext.h"
@@ -11,11 +11,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-namespace platform {
+namespace platform::qt {
 
-TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
+SingleLineEdit::SingleLineEdit(QWidget *parent) : QLineEdit(parent) {}
 
-void TextBox::pasteFirstLine(QClipboard::Mode mode)
+void SingleLineEdit::pasteFirstLine(QClipboard::Mode mode)
 {
     if (isReadOnly())
         return;
@@ -23,7 +23,7 @@ void TextBox::pasteFirstLine(QClipboard::Mode mode)
     insert(toQString(firstLine(u16(text))));
 }
 
-void TextBox::keyPressEvent(QKeyEvent *event)
+void SingleLineEdit::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Paste)) {
         pasteFirstLine(QClipboard::Clipboard);
@@ -49,7 +49,7 @@ QAction *pasteAction(const QMenu &menu)
 
 } // namespace
 
-void TextBox::contextMenuEvent(QContextMenuEvent *event)
+void SingleLineEdit::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -61,7 +61,7 @@ void TextBox::contextMenuEvent(QContextMenuEvent *event)
     menu->popup(event->globalPos());
 }
 
-void TextBox::mouseReleaseEvent(QMouseEvent *event)
+void SingleLineEdit::mouseReleaseEvent(QMouseEvent *event)
 {
     // X11's primary selection, pasted with the middle button.
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
@@ -75,4 +75,4 @@ void TextBox::mouseReleaseEvent(QMouseEvent *event)
     QLineEdit::mouseReleaseEvent(event);
 }
 
-} // namespace platform
+} // namespace platform::qt

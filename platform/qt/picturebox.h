@@ -1,24 +1,26 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "forms.h"
+
 #include <QWidget>
 #include <optional>
 
-namespace platform {
+namespace platform::qt {
 
 // A borderless container whose vertical position and inner height are kept in twips, as
 // 32-bit floats: the twips value is the truth, and the widget sits at its nearest whole pixel.
 // It measures in twips from its inner top-left corner (no custom scale).
-class PictureBox : public QWidget
+class PictureBox : public QWidget, public platform::PictureBox
 {
     Q_OBJECT
 
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    float top() const;
-    void setTop(float twips);
-    float scaleHeight() const;
+    float top() const override;
+    void setTop(float twips) override;
+    float scaleHeight() const override;
 
     void setBackColor(const QColor &colour);
 
@@ -27,4 +29,4 @@ private:
     std::optional<float> top_;
 };
 
-} // namespace platform
+} // namespace platform::qt

@@ -3,7 +3,7 @@
 
 #include "twips.h"
 
-namespace platform {
+namespace platform::qt {
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
 
@@ -31,4 +31,4 @@ void PictureBox::setBackColor(const QColor &colour)
     setAutoFillBackground(true);
 }
 
-} // namespace platform
+} // namespace platform::qt

@@ -3,7 +3,7 @@
 
 #include <QMessageBox>
 
-namespace platform {
+namespace platform::qt {
 
 void showMessageBox(QWidget *owner, const QString &body, MessageBoxStyle style,
                     const QString &title)
@@ -14,4 +14,4 @@ void showMessageBox(QWidget *owner, const QString &body, MessageBoxStyle style,
     box.exec();
 }
 
-} // namespace platform
+} // namespace platform::qt

@@ -4,17 +4,17 @@
 #include <QClipboard>
 #include <QLineEdit>
 
-namespace platform {
+namespace platform::qt {
 
 // A single-line text box. Like the old desktop's, it takes a pasted text only up to its first
 // line break, whichever way the paste comes (Shift+Insert, the context menu, the middle mouse
 // button), so that its text never holds one.
-class TextBox : public QLineEdit
+class SingleLineEdit : public QLineEdit
 {
     Q_OBJECT
 
 public:
-    explicit TextBox(QWidget *parent = nullptr);
+    explicit SingleLineEdit(QWidget *parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -25,4 +25,4 @@ private:
     void pasteFirstLine(QClipboard::Mode mode);
 };
 
-} // namespace platform
+} // namespace platform::qt

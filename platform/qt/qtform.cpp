@@ -1,0 +1,342 @@
+// SPDX-License-Identifier: MIT
+#include "qtform.h"
+
+#include "keypresshook.h"
+#include "messagebox.h"
+#include "picturebox.h"
+#include "qttext.h"
+#include "singlelineedit.h"
+#include "timer.h"
+#include "twips.h"
+#include "windowframe.h"
+
+#include <QCursor>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+// The pictures live in a static library; its resources must be registered by name.
+static void initResources()
+{
+    Q_INIT_RESOURCE(main_window);
+}
+
+namespace platform::qt {
+namespace {
+
+// Every design figure is a whole number of pixels.
+int pixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+QColor colourOf(Rgb colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+QFont fontOf(const FontDesign &design)
+{
+    QFont font(toQString(design.face));
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
+    return font;
+}
+
+QString fromName(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), static_cast<int>(name.size()));
+}
+
+QString picturePath(Picture picture)
+{
+    switch (picture) {
+    case Picture::Background:
+        return QStringLiteral(":/main_window/background.jpg");
+    case Picture::None:
+        break;
+    }
+    return {};
+}
+
+const QCursor &pointingHand()
+{
+    static const QCursor hand(QPixmap(QStringLiteral(":/main_window/pointing_hand.png")), 5, 0);
+    return hand;
+}
+
+[[noreturn]] void noSuchControl(std::string_view form, std::string_view name)
+{
+    std::fprintf(stderr, "%.*s has no control %.*s of that kind\n", static_cast<int>(form.size()),
+                 form.data(), static_cast<int>(name.size()), name.data());
+    std::abort();
+}
+
+bool takesFocus(const ControlDesign &design)
+{
+    return design.tabIndex >= 0 &&
+           (design.kind == ControlKind::TextBox || design.kind == ControlKind::CommandButton ||
+            design.kind == ControlKind::PictureBox);
+}
+
+} // namespace
+
+class QtForm::TextBoxAdapter final : public TextBox
+{
+public:
+    explicit TextBoxAdapter(QLineEdit *edit) : edit_(edit) {}
+    std::u16string text() const override { return edit_->text().toStdU16String(); }
+    void setText(std::u16string_view text) override { edit_->setText(toQString(text)); }
+
+    QLineEdit *const edit_;
+};
+
+class QtForm::ButtonAdapter final : public CommandButton
+{
+public:
+    explicit ButtonAdapter(QPushButton *button) : button_(button) {}
+    void setEnabled(bool enabled) override { button_->setEnabled(enabled); }
+
+    QPushButton *const button_;
+};
+
+class QtForm::WindowReference final : public FormHandle::Window
+{
+public:
+    explicit WindowReference(QtForm *form) : form_(form) {}
+    void showModeless() override { platform::showModeless(form_); }
+
+private:
+    QtForm *const form_;
+};
+
+QtForm::QtForm(const FormDesign &design)
+    : design_(design), reference_(std::make_shared<WindowReference>(this))
+{
+    initResources();
+    setObjectName(fromName(design.name));
+    setWindowTitle(toQString(design.title));
+    setFont(fontOf(design.font));
+    resize(pixels(design.clientWidth), pixels(design.clientHeight));
+    if (design.backColour) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, colourOf(*design.backColour));
+        setPalette(palette);
+        setAutoFillBackground(true);
+    }
+    for (const ControlDesign &control : design.controls) {
+        if (QWidget *widget = createControl(control))
+            widgets_.emplace(std::string(control.name), widget);
+    }
+    // The design lists the topmost control first.
+    for (auto control = design.controls.rbegin(); control != design.controls.rend(); ++control) {
+        if (const auto found = widgets_.find(control->name); found != widgets_.end())
+            found->second->raise();
+    }
+    if (design.border == Border::FixedSingle)
+        setFixedSingleBorder(this);
+    else
+        setFixedToolWindowBorder(this);
+    unloadOnClose(this);
+    centreOnScreen(this);
+    applyTabOrder();
+}
+
+QtForm::~QtForm()
+{
+    handlers_.reset();
+}
+
+void QtForm::setHandlers(std::unique_ptr<Handlers> handlers)
+{
+    handlers_ = std::move(handlers);
+}
+
+FormHandle QtForm::handle() const
+{
+    return FormHandle(reference_);
+}
+
+QWidget *QtForm::createControl(const ControlDesign &design)
+{
+    QWidget *parent = design.container.empty() ? this : widget(design.container);
+    QWidget *created = nullptr;
+    switch (design.kind) {
+    case ControlKind::Image: {
+        auto *image = new QLabel(parent);
+        image->setPixmap(QPixmap(picturePath(design.picture)));
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        created = image;
+        break;
+    }
+    case ControlKind::Label: {
+        // A label paints only its text: whatever lies below shows around the letters.
+        auto *label = new QLabel(toQString(design.text), parent);
+        label->setAlignment(
+            (design.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
+            Qt::AlignTop);
+        label->setWordWrap(design.wordWrap);
+        if (design.foreColour) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, colourOf(*design.foreColour));
+            label->setPalette(palette);
+        }
+        created = label;
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto *edit = new SingleLineEdit(parent);
+        edit->setText(toQString(design.text));
+        if (design.maxLength > 0)
+            edit->setMaxLength(design.maxLength);
+        edit->setReadOnly(design.locked);
+        textBoxes_.emplace(std::string(design.name), std::make_unique<TextBoxAdapter>(edit));
+        created = edit;
+        break;
+    }
+    case ControlKind::CommandButton: {
+        auto *button = new QPushButton(toQString(design.text), parent);
+        // Enter presses the button that has the focus, as Space does.
+        button->setAutoDefault(true);
+        buttons_.emplace(std::string(design.name), std::make_unique<ButtonAdapter>(button));
+        created = button;
+        break;
+    }
+    case ControlKind::PictureBox: {
+        auto *picture = new PictureBox(parent);
+        if (design.backColour)
+            picture->setBackColor(colourOf(*design.backColour));
+        created = picture;
+        break;
+    }
+    case ControlKind::Timer:
+        return nullptr;
+    }
+    created->setObjectName(fromName(design.name));
+    created->setGeometry(pixels(design.left), pixels(design.top), pixels(design.width),
+                         pixels(design.height));
+    if (design.font)
+        created->setFont(fontOf(*design.font));
+    if (!design.toolTip.empty())
+        created->setToolTip(toQString(design.toolTip));
+    created->setEnabled(design.enabled);
+    if (takesFocus(design))
+        created->setFocusPolicy(Qt::StrongFocus);
+    if (design.pointer == MousePointer::Arrow)
+        created->setCursor(Qt::ArrowCursor);
+    else if (design.pointer == MousePointer::PointingHand)
+        created->setCursor(pointingHand());
+    return created;
+}
+
+void QtForm::applyTabOrder()
+{
+    std::vector<const ControlDesign *> order;
+    for (const ControlDesign &control : design_.controls) {
+        if (takesFocus(control))
+            order.push_back(&control);
+    }
+    std::sort(order.begin(), order.end(),
+              [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(widget(order[i - 1]->name), widget(order[i]->name));
+    if (!order.empty())
+        widget(order.front()->name)->setFocus();
+}
+
+const ControlDesign &QtForm::control(std::string_view name) const
+{
+    const auto found = std::find_if(design_.controls.begin(), design_.controls.end(),
+                                    [name](const ControlDesign &c) { return c.name == name; });
+    if (found == design_.controls.end())
+        noSuchControl(design_.name, name);
+    return *found;
+}
+
+QWidget *QtForm::widget(std::string_view name) const
+{
+    const auto found = widgets_.find(name);
+    if (found == widgets_.end())
+        noSuchControl(design_.name, name);
+    return found->second;
+}
+
+QLineEdit *QtForm::lineEdit(std::string_view name) const
+{
+    const auto found = textBoxes_.find(name);
+    if (found == textBoxes_.end())
+        noSuchControl(design_.name, name);
+    return found->second->edit_;
+}
+
+QPushButton *QtForm::button(std::string_view name) const
+{
+    const auto found = buttons_.find(name);
+    if (found == buttons_.end())
+        noSuchControl(design_.name, name);
+    return found->second->button_;
+}
+
+TextBox &QtForm::textBox(std::string_view name)
+{
+    lineEdit(name);
+    return *textBoxes_.find(name)->second;
+}
+
+CommandButton &QtForm::commandButton(std::string_view name)
+{
+    button(name);
+    return *buttons_.find(name)->second;
+}
+
+platform::PictureBox &QtForm::pictureBox(std::string_view name)
+{
+    auto *picture = qobject_cast<PictureBox *>(widget(name));
+    if (!picture)
+        noSuchControl(design_.name, name);
+    return *picture;
+}
+
+void QtForm::onKeyPress(std::string_view textBox, std::function<void(std::int16_t &)> handler)
+{
+    new KeyPressHook(lineEdit(textBox), std::move(handler));
+}
+
+void QtForm::onChange(std::string_view textBox, std::function<void()> handler)
+{
+    connect(lineEdit(textBox), &QLineEdit::textChanged, this, [handler] { handler(); });
+}
+
+void QtForm::onClick(std::string_view button, std::function<void()> handler)
+{
+    connect(this->button(button), &QPushButton::clicked, this, [handler] { handler(); });
+}
+
+void QtForm::onTimer(std::string_view timer, std::function<void()> handler)
+{
+    platform::startTimer(this, std::chrono::milliseconds(control(timer).interval),
+                         std::move(handler));
+}
+
+void QtForm::showMessageBox(std::u16string_view body, MessageBoxStyle style,
+                            std::u16string_view title)
+{
+    qt::showMessageBox(this, toQString(body), style, toQString(title));
+}
+
+} // namespace platform::qt
+
+namespace platform {
+
+FormHandle loadForm(const FormDesign &design, const HandlersFactory &makeHandlers)
+{
+    auto *form = new qt::QtForm(design);
+    form->setHandlers(makeHandlers(*form));
+    return form->handle();
+}
+
+} // namespace platform

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "formdesign.h"
+#include "forms.h"
+
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+
+namespace platform::qt {
+
+class PictureBox;
+
+// A window built with Qt Widgets from its design: every control a child widget named as in
+// the design, so that tests find them by name. It owns its handlers and discards itself, and
+// them first, when closed.
+class QtForm : public QWidget, public Form
+{
+    Q_OBJECT
+
+public:
+    explicit QtForm(const FormDesign &design);
+    ~QtForm() override;
+
+    void setHandlers(std::unique_ptr<Handlers> handlers);
+    FormHandle handle() const;
+
+    TextBox &textBox(std::string_view name) override;
+    CommandButton &commandButton(std::string_view name) override;
+    platform::PictureBox &pictureBox(std::string_view name) override;
+
+    void onKeyPress(std::string_view textBox, std::function<void(std::int16_t &)> handler) override;
+    void onChange(std::string_view textBox, std::function<void()> handler) override;
+    void onClick(std::string_view button, std::function<void()> handler) override;
+    void onTimer(std::string_view timer, std::function<void()> handler) override;
+
+    void showMessageBox(std::u16string_view body, MessageBoxStyle style,
+                        std::u16string_view title) override;
+
+private:
+    class TextBoxAdapter;
+    class ButtonAdapter;
+    class WindowReference;
+
+    const ControlDesign &control(std::string_view name) const;
+    QWidget *widget(std::string_view name) const;
+    QLineEdit *lineEdit(std::string_view name) const;
+    QPushButton *button(std::string_view name) const;
+    QWidget *createControl(const ControlDesign &design);
+    void applyTabOrder();
+
+    const FormDesign &design_;
+    std::map<std::string, QWidget *, std::less<>> widgets_;
+    std::map<std::string, std::unique_ptr<TextBoxAdapter>, std::less<>> textBoxes_;
+    std::map<std::string, std::unique_ptr<ButtonAdapter>, std::less<>> buttons_;
+    std::shared_ptr<WindowReference> reference_;
+    std::unique_ptr<Handlers> handlers_;
+};
+
+} // namespace platform::qt
