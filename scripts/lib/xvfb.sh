@@ -82,3 +82,35 @@ e2e_window_position() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
         END {print x "," y}'
 }
+
+# Counts the X server's bells from now on, with tests/support/bellcount.
+# Usage: e2e_start_bell_counter <bellcount>
+e2e_start_bell_counter() {
+    "$1" >"$E2E_TMP/bells" 2>&1 &
+    E2E_PIDS+=($!)
+    E2E_BELLS_HEARD=0
+    local i
+    for i in $(seq 100); do
+        grep -q '^ready$' "$E2E_TMP/bells" && return 0
+        sleep 0.05
+    done
+    fail "the bell counter did not start: $(cat "$E2E_TMP/bells")"
+}
+
+# Fails unless exactly <count> bells rang since the last call. A program's bell reaches the server
+# when it next flushes its connection, so this waits up to 2 s for them, then 0.5 s for any more.
+# Usage: e2e_expect_bells <count> <what was done>
+e2e_expect_bells() {
+    local expected=$1 what=$2 total i
+    for i in $(seq 40); do
+        total=$(grep -c '^bell' "$E2E_TMP/bells" || true)
+        [ $((total - E2E_BELLS_HEARD)) -ge "$expected" ] && break
+        sleep 0.05
+    done
+    sleep 0.5
+    total=$(grep -c '^bell' "$E2E_TMP/bells" || true)
+    [ $((total - E2E_BELLS_HEARD)) -eq "$expected" ] ||
+        fail "$what: $((total - E2E_BELLS_HEARD)) bells, expected $expected"
+    E2E_BELLS_HEARD=$total
+    echo "ok: $what: $expected bells"
+}

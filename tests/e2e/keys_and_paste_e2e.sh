@@ -2,10 +2,11 @@
 # SPDX-License-Identifier: MIT
 # Keys and pastes that must not get past the number field's filter, sent through a real X
 # server and window manager; each case is judged by what a copy puts on the system clipboard.
-# Usage: keys_and_paste_e2e.sh <path to Velmora>
+# Usage: keys_and_paste_e2e.sh <path to Velmora> <path to bellcount>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 velmora=$1
+bellcount=$2
 
 e2e_start_display
 e2e_start_window_manager
@@ -60,8 +61,13 @@ xdotool key ctrl+KP_Add 1 3
 expect "Ctrl+keypad plus is refused" 13J
 
 clear_number_field
-# The keysym "hyphen" types a soft hyphen, U+00AD.
-xdotool key hyphen 1
+e2e_start_bell_counter "$bellcount"
+# The keysym "hyphen" types a soft hyphen, U+00AD: refused with the beep, which the X server
+# rings; the digit after it rings nothing.
+xdotool key hyphen
+e2e_expect_bells 1 "a soft hyphen"
+xdotool key 1
+e2e_expect_bells 0 "a digit"
 expect "a soft hyphen is refused" 1R
 
 clear_number_field
