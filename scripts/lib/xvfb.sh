@@ -4,9 +4,14 @@
 
 E2E_PIDS=()
 E2E_TMP=$(mktemp -d)
+# Commands run before the processes are ended, such as stopping a Wine prefix's server.
+E2E_CLEANUP_FIRST=()
 
 e2e_cleanup() {
-    local pid
+    local pid command
+    for command in "${E2E_CLEANUP_FIRST[@]}"; do
+        $command
+    done
     for pid in "${E2E_PIDS[@]}"; do
         kill "$pid" 2>/dev/null || true
     done
@@ -43,10 +48,10 @@ e2e_start() {
 }
 
 # Prints the id of the first visible window whose title is exactly the given text, waiting for
-# it up to 10 seconds.
+# it up to the given seconds (default 10).
 e2e_wait_window() {
     local title=$1 id i
-    for i in $(seq 200); do
+    for i in $(seq $((${2:-10} * 20))); do
         id=$(xdotool search --onlyvisible --name "^$(printf '%s' "$title" | sed 's/[][\.*^$!]/\\&/g')\$" \
             2>/dev/null | head -n1)
         if [ -n "$id" ]; then

@@ -1,0 +1,49 @@
+# SPDX-License-Identifier: MIT
+# Sourced after xvfb.sh by the tests and the benchmark that run Windows programs on their display:
+# each run gets a Wine prefix of its own in its temporary folder, and its wineserver is stopped at
+# clean-up. Creating a prefix takes about 20 s, so it is done once into a template that runs
+# nothing, and each run clones the template.
+
+# Debian's `wine` starts the 32-bit loader, which this kind of machine cannot execute.
+export WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64 WINEDEBUG=-all
+
+# wine_template <folder>: creates the template unless it is ready. Runs side by side wait for the
+# one that creates it; it is marked ready only once its wineserver has ended, which is when the
+# registry is on disk. No display during creation: no offer to install Mono or Gecko.
+wine_template() {
+    mkdir -p "$1"
+    flock "$1/.lock" bash -c '[ -e "$1/.ready" ] && exit 0
+        export WINEPREFIX=$1 WINEDLLOVERRIDES="mscoree,mshtml="
+        env -u DISPLAY "$WINELOADER" wineboot --init >/dev/null 2>&1 && "$WINESERVER" -w &&
+            touch "$1/.ready"' _ "$1"
+    [ -e "$1/.ready" ] || fail "could not create the Wine prefix $1"
+}
+
+# wine_start_prefix <template folder>: exports WINEPREFIX, a fresh clone of the template.
+wine_start_prefix() {
+    wine_template "$1"
+    export WINEPREFIX=$E2E_TMP/wineprefix
+    mkdir "$WINEPREFIX"
+    E2E_CLEANUP_FIRST+=(wine_stop_prefix)
+    tar -C "$1" --exclude=./.lock --exclude=./drive_c/windows/system32 -cf - . |
+        tar -C "$WINEPREFIX" -xf -
+    # system32 is 600 MB of Wine's own libraries, which programs never rewrite: hard links to
+    # the template's, or a copy where the temporary folder is on another file system.
+    local system32=drive_c/windows/system32
+    cp -al "$1/$system32" "$WINEPREFIX/$system32" 2>/dev/null || {
+        rm -rf "${WINEPREFIX:?}/$system32"
+        cp -a "$1/$system32" "$WINEPREFIX/$system32"
+    }
+}
+
+# Ends every process of this run's prefix, the programs started and Wine's own services.
+wine_stop_prefix() {
+    "$WINESERVER" -k 2>/dev/null || true
+}
+
+# wine_start <program.exe> [arguments...]: starts a Windows program on the display; its id is
+# WINE_PID, the Linux process that runs it.
+wine_start() {
+    e2e_start "$WINELOADER" "$@"
+    WINE_PID=${E2E_PIDS[-1]}
+}
