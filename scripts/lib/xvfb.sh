@@ -47,13 +47,18 @@ e2e_start() {
     E2E_PIDS+=($!)
 }
 
+# The pattern for xdotool search --name that matches exactly the given title.
+e2e_title_pattern() {
+    printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\.*^$!]/\\&/g')"
+}
+
 # Prints the id of the first visible window whose title is exactly the given text, waiting for
 # it up to the given seconds (default 10).
 e2e_wait_window() {
-    local title=$1 id i
+    local pattern id i
+    pattern=$(e2e_title_pattern "$1")
     for i in $(seq $((${2:-10} * 20))); do
-        id=$(xdotool search --onlyvisible --name "^$(printf '%s' "$title" | sed 's/[][\.*^$!]/\\&/g')\$" \
-            2>/dev/null | head -n1)
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n1)
         if [ -n "$id" ]; then
             echo "$id"
             return 0
