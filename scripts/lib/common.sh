@@ -22,8 +22,13 @@ VELMORA_TEST_PACKAGES=(
     dpkg-dev file
     libbenchmark-dev
 )
-# The Windows builds: MinGW-w64 for both architectures, and Wine to run the 64-bit one here.
-VELMORA_WINDOWS_PACKAGES=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64)
+# The Windows builds: MinGW-w64 for both architectures, and Wine to run the 64-bit one here; the
+# tests they build need GoogleTest's sources, and the host's compiler and Xlib for the bell
+# counter.
+VELMORA_WINDOWS_PACKAGES=(
+    cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64
+    googletest g++ libx11-dev
+)
 # The fuzzers: clang with its sanitizer and libFuzzer runtimes.
 VELMORA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
