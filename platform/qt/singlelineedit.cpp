@@ -20,13 +20,31 @@ void SingleLineEdit::pasteFirstLine(QClipboard::Mode mode)
     if (isReadOnly())
         return;
     const QString text = QGuiApplication::clipboard()->text(mode);
+    // A paste is an undo step of its own, as in QLineEdit's own paste.
+    separateUndoStep();
     insert(toQString(firstLine(u16(text))));
+    separateUndoStep();
+}
+
+// QLineEdit merges consecutive edits into one undo step unless the cursor moves between them;
+// a step away and back is the public way to make it start a new one.
+void SingleLineEdit::separateUndoStep()
+{
+    if (hasSelectedText() || text().isEmpty())
+        return;
+    const int position = cursorPosition();
+    setCursorPosition(position > 0 ? position - 1 : position + 1);
+    setCursorPosition(position);
 }
 
 void SingleLineEdit::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Paste)) {
-        pasteFirstLine(QClipboard::Clipboard);
+        // As in QLineEdit on X11, Ctrl+Shift+Insert pastes the primary selection.
+        const bool selection = event->key() == Qt::Key_Insert &&
+                               event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
+                               QGuiApplication::clipboard()->supportsSelection();
+        pasteFirstLine(selection ? QClipboard::Selection : QClipboard::Clipboard);
         event->accept();
         return;
     }

@@ -23,6 +23,7 @@ protected:
 
 private:
     void pasteFirstLine(QClipboard::Mode mode);
+    void separateUndoStep();
 };
 
 } // namespace platform::qt

@@ -22,27 +22,44 @@ void moveToCentre(QWidget *window)
                                               (available.height() - frame.height()) / 2));
 }
 
-// Re-centres once after the first show, when the window manager has told us the frame.
-// Restoring a minimised window shows it again: by then it stays where the user put it.
-class CentreWhenShown : public QObject
+// Centres again once the window manager has framed the window: its frame's size is only known
+// then, and arrives as a move some moments after the first show. Restoring a minimised window
+// shows it again; by then it stays where the user put it.
+class CentreWhenFramed : public QObject
 {
 public:
-    explicit CentreWhenShown(QWidget *window) : QObject(window)
+    explicit CentreWhenFramed(QWidget *window) : QObject(window), window_(window)
     {
         window->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::Show) {
-            auto *window = static_cast<QWidget *>(watched);
-            window->removeEventFilter(this);
-            QTimer::singleShot(0, window, [window] { moveToCentre(window); });
-            deleteLater();
+        if (event->type() == QEvent::Show && !shown_) {
+            shown_ = true;
+            QTimer::singleShot(0, window_, [window = window_] { moveToCentre(window); });
+            // Without a window manager that frames windows, no frame ever comes.
+            QTimer::singleShot(kFrameWait, this, [this] { finish(); });
+        } else if (event->type() == QEvent::Move && shown_ &&
+                   window_->frameGeometry().size() != window_->size()) {
+            finish();
+            QTimer::singleShot(0, window_, [window = window_] { moveToCentre(window); });
         }
         return false;
     }
+
+private:
+    static constexpr std::chrono::milliseconds kFrameWait{2000};
+
+    void finish()
+    {
+        window_->removeEventFilter(this);
+        deleteLater();
+    }
+
+    QWidget *const window_;
+    bool shown_ = false;
 };
 
 void restoreIfMinimised(QWidget *window)
@@ -106,7 +123,7 @@ void showModeless(QWidget *window)
 void centreOnScreen(QWidget *window)
 {
     moveToCentre(window);
-    new CentreWhenShown(window);
+    new CentreWhenFramed(window);
 }
 
 } // namespace platform

@@ -77,12 +77,17 @@ e2e_visible_titles() {
 
 # Starts openbox on the display, for the tests that minimise, restore and move windows.
 e2e_start_window_manager() {
-    openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
-    E2E_PIDS+=($!)
-    local i
-    for i in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-        sleep 0.05
+    local attempt i pid
+    # A second try if it could not connect at once to the display, which has been seen.
+    for attempt in 1 2; do
+        openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+        pid=$!
+        E2E_PIDS+=("$pid")
+        for i in $(seq 100); do
+            xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.05
+        done
     done
     fail "openbox did not start: $(cat "$E2E_TMP/openbox.log")"
 }

@@ -219,10 +219,10 @@ private Q_SLOTS:
         QTest::newRow("full-width digits") << QStringLiteral("\uFF11\uFF12\uFF13") << kept;
         QTest::newRow("infinity") << QStringLiteral("\u221E") << kept;
         QTest::newRow("emoji") << QStringLiteral("\U0001F600\U0001F600") << kept;
-        QTest::newRow("embedded NUL") << QString::fromUtf16(u"12\0"
-                                                            "34",
-                                                            5)
-                                      << kept;
+        QTest::newRow("embedded NUL ends the text") << QString::fromUtf16(u"12\0"
+                                                                          "34",
+                                                                          5)
+                                                    << "N";
         QTest::newRow("control characters") << "\x01\x02" << kept;
         QTest::newRow("hexadecimal") << "0x1A" << kept;
         QTest::newRow("letters") << "abc" << kept;

@@ -41,6 +41,10 @@ private Q_SLOTS:
         QTest::newRow("next line") << QStringLiteral("12\u008534") << "12";
         QTest::newRow("empty first line") << "\n34"
                                           << "";
+        QTest::newRow("NUL") << QString::fromUtf16(u"12\0"
+                                                   "34",
+                                                   5)
+                             << "12";
     }
     void pasteStopsAtTheFirstLineBreak()
     {
@@ -68,6 +72,19 @@ private Q_SLOTS:
         (*paste)->trigger();
         menu->close();
         QCOMPARE(box->text(), u'a' + pasted + u'b');
+    }
+
+    void pasteIsAnUndoStepOfItsOwn()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("12\n34"));
+        QTest::keyClicks(box.get(), QStringLiteral("98"));
+        box->selectAll();
+        QTest::keyClick(box.get(), Qt::Key_Backspace);
+        QTest::keyClicks(box.get(), QStringLiteral("5"));
+        QTest::keyClick(box.get(), Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(box->text(), QStringLiteral("512"));
+        box->undo();
+        QCOMPARE(box->text(), QStringLiteral("5"));
     }
 
 private:

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageWriter>
+#include <QPoint>
 #include <cstdio>
 
 namespace {
@@ -51,8 +52,10 @@ int main(int argc, char *argv[])
     bool ok = true;
     // Baseline JPEG with 4:2:0 subsampling is what Qt's writer makes by default.
     ok &= save(drawBackground(), source.filePath(QStringLiteral("main_window/background.jpg")), 90);
-    ok &=
-        save(drawPointingHand(), source.filePath(QStringLiteral("main_window/pointing_hand.png")));
+    const QImage hand = drawPointingHand();
+    ok &= save(hand, source.filePath(QStringLiteral("main_window/pointing_hand.png")));
+    ok &= saveBytes(cursorFile(hand, QPoint(5, 0)),
+                    source.filePath(QStringLiteral("main_window/pointing_hand.cur")));
     const QImage icon = drawApplicationIcon();
     ok &= save(icon, source.filePath(QStringLiteral("shell/velmora.png")));
     ok &= saveBytes(iconImageResource(icon),

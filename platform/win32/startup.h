@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace platform::win32 {
+
+// What the process needs before its first window: COM for the picture decoder, the common
+// controls, and the user's number format from the regional settings.
+void initialise();
+
+// Runs the message loop until the last window has closed, handling Tab and Enter as the old
+// desktop did in its windows; returns the exit code.
+int runMessageLoop();
+
+} // namespace platform::win32

@@ -1,0 +1,665 @@
+// SPDX-License-Identifier: MIT
+#include "win32form.h"
+
+#include "heartbeat.h"
+#include "picture.h"
+#include "resourceids.h"
+#include "timerfloor.h"
+#include "win32text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <commctrl.h>
+#include <cstdio>
+#include <cstdlib>
+#include <windowsx.h>
+
+namespace platform::win32 {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"VelmoraForm";
+constexpr wchar_t kPictureBoxClass[] = L"VelmoraPictureBox";
+// At 96 dots per inch.
+constexpr int kTwipsPerPixel = 15;
+
+int openForms = 0;
+
+int pixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+COLORREF colourOf(Rgb colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+bool takesFocus(const ControlDesign &design)
+{
+    return design.tabIndex >= 0 &&
+           (design.kind == ControlKind::TextBox || design.kind == ControlKind::CommandButton ||
+            design.kind == ControlKind::PictureBox);
+}
+
+[[noreturn]] void noSuchControl(std::string_view form, std::string_view name)
+{
+    std::fprintf(stderr, "%.*s has no control %.*s of that kind\n", static_cast<int>(form.size()),
+                 form.data(), static_cast<int>(name.size()), name.data());
+    std::abort();
+}
+
+// The character code of a typed character in the user's ANSI code page, as the old desktop
+// handed it to key-press handlers; 63, the question mark, for one the page does not hold.
+int ansiCode(wchar_t character)
+{
+    char bytes[4] = {};
+    BOOL defaulted = FALSE;
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &character, 1, bytes,
+                                           sizeof(bytes), nullptr, &defaulted);
+    if (length == 1 && !defaulted)
+        return static_cast<unsigned char>(bytes[0]);
+    return '?';
+}
+
+void registerClasses(WNDPROC formProc, WNDPROC pictureBoxProc)
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW form{};
+    form.cbSize = sizeof(form);
+    form.lpfnWndProc = formProc;
+    form.hInstance = instance;
+    form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    form.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON),
+                                                 GetSystemMetrics(SM_CYSMICON), 0));
+    form.lpszClassName = kFormClass;
+    WNDCLASSEXW picture = form;
+    picture.lpfnWndProc = pictureBoxProc;
+    picture.hIcon = nullptr;
+    picture.hIconSm = nullptr;
+    picture.lpszClassName = kPictureBoxClass;
+    RegisterClassExW(&form);
+    RegisterClassExW(&picture);
+    registered = true;
+}
+
+} // namespace
+
+class Win32Form::TextBoxControl final : public TextBox
+{
+public:
+    explicit TextBoxControl(HWND edit) : edit_(edit) {}
+
+    std::u16string text() const override
+    {
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit_)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(edit_, text.data(), static_cast<int>(text.size()))));
+        return utf16(text);
+    }
+    void setText(std::u16string_view text) override { SetWindowTextW(edit_, wide(text).c_str()); }
+
+private:
+    const HWND edit_;
+};
+
+class Win32Form::ButtonControl final : public CommandButton
+{
+public:
+    explicit ButtonControl(HWND button) : button_(button) {}
+    void setEnabled(bool enabled) override { EnableWindow(button_, enabled); }
+
+private:
+    const HWND button_;
+};
+
+class Win32Form::PictureBoxControl final : public PictureBox
+{
+public:
+    PictureBoxControl(HWND box, const ControlDesign &design) : box_(box), design_(design) {}
+
+    float top() const override { return top_.value_or(static_cast<float>(design_.top)); }
+    void setTop(float twips) override
+    {
+        top_ = twips;
+        SetWindowPos(box_, nullptr, pixels(design_.left),
+                     static_cast<int>(std::lround(twips / kTwipsPerPixel)), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    float scaleHeight() const override
+    {
+        RECT inner;
+        GetClientRect(box_, &inner);
+        return static_cast<float>((inner.bottom - inner.top) * kTwipsPerPixel);
+    }
+
+private:
+    const HWND box_;
+    const ControlDesign &design_;
+    // Until first set, the design-time position is the twips position.
+    std::optional<float> top_;
+};
+
+struct Win32Form::Control
+{
+    const ControlDesign *design;
+    HWND window = nullptr;
+    std::function<void(std::int16_t &)> keyPress;
+    std::function<void()> change;
+    std::function<void()> click;
+    std::unique_ptr<TextBoxControl> textBox;
+    std::unique_ptr<ButtonControl> button;
+    std::unique_ptr<PictureBoxControl> pictureBox;
+};
+
+class Win32Form::WindowReference final : public FormHandle::Window
+{
+public:
+    explicit WindowReference(HWND window) : window_(window) {}
+
+    void showModeless() override
+    {
+        ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
+        BringWindowToTop(window_);
+        SetForegroundWindow(window_);
+    }
+
+private:
+    const HWND window_;
+};
+
+Win32Form *Win32Form::create(const FormDesign &design)
+{
+    registerClasses(formProc, pictureBoxProc);
+    auto *form = new Win32Form(design);
+    const bool tool = design.border == Border::FixedToolWindow;
+    // Fixed borders: no sizing frame and no maximise button.
+    const DWORD style =
+        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (tool ? 0 : WS_MINIMIZEBOX);
+    const DWORD extendedStyle = tool ? WS_EX_TOOLWINDOW : 0;
+    RECT outer{0, 0, pixels(design.clientWidth), pixels(design.clientHeight)};
+    AdjustWindowRectEx(&outer, style, FALSE, extendedStyle);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    // Centred on the primary screen's work area, frame included.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT &work = monitor.rcWork;
+    const int x = work.left + (work.right - work.left - width) / 2;
+    const int y = work.top + (work.bottom - work.top - height) / 2;
+    CreateWindowExW(extendedStyle, kFormClass, wide(design.title).c_str(), style, x, y, width,
+                    height, nullptr, nullptr, GetModuleHandleW(nullptr), form);
+    form->reference_ = std::make_shared<WindowReference>(form->window_);
+    ++openForms;
+    return form;
+}
+
+Win32Form::Win32Form(const FormDesign &design) : design_(design) {}
+
+Win32Form::~Win32Form()
+{
+    for (const auto &[design, font] : fonts_)
+        DeleteObject(font);
+    if (background_)
+        DeleteObject(background_);
+}
+
+void Win32Form::setHandlers(std::unique_ptr<Handlers> handlers)
+{
+    handlers_ = std::move(handlers);
+}
+
+FormHandle Win32Form::handle() const
+{
+    return FormHandle(reference_);
+}
+
+HFONT Win32Form::font(const std::optional<FontDesign> &design)
+{
+    const FontDesign &wanted = design ? *design : design_.font;
+    for (const auto &[font, handle] : fonts_) {
+        if (font.face == wanted.face && font.points == wanted.points && font.bold == wanted.bold)
+            return handle;
+    }
+    HDC screen = GetDC(nullptr);
+    const int height =
+        -static_cast<int>(std::lround(wanted.points * GetDeviceCaps(screen, LOGPIXELSY) / 72.0));
+    ReleaseDC(nullptr, screen);
+    HFONT handle =
+        CreateFontW(height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                    ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                    DEFAULT_PITCH | FF_DONTCARE, wide(wanted.face).c_str());
+    fonts_.emplace_back(wanted, handle);
+    return handle;
+}
+
+void Win32Form::createControls()
+{
+    for (const ControlDesign &design : design_.controls) {
+        auto control = std::make_unique<Control>();
+        control->design = &design;
+        if (design.kind == ControlKind::Image && design.picture == Picture::Background)
+            background_ = loadPictureResource(VELMORA_BACKGROUND_PICTURE);
+        control->window = createChild(*control);
+        controls_.push_back(std::move(control));
+    }
+    // The design lists the topmost first; each sent to the bottom in turn ends in that order.
+    for (const auto &control : controls_) {
+        if (control->window)
+            SetWindowPos(control->window, HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    for (const auto &control : controls_)
+        addToolTip(*control);
+    // The focus starts in the focusable control with the lowest tab index.
+    const Control *first = nullptr;
+    for (const auto &control : controls_) {
+        if (takesFocus(*control->design) &&
+            (!first || control->design->tabIndex < first->design->tabIndex))
+            first = control.get();
+    }
+    lastFocus_ = first ? first->window : nullptr;
+}
+
+HWND Win32Form::createChild(Control &control)
+{
+    const ControlDesign &design = *control.design;
+    HWND parent = window_;
+    if (!design.container.empty())
+        parent = this->control(design.container, ControlKind::PictureBox).window;
+    const wchar_t *windowClass = nullptr;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    DWORD extendedStyle = 0;
+    switch (design.kind) {
+    case ControlKind::TextBox:
+        windowClass = WC_EDITW;
+        style |= ES_AUTOHSCROLL | (design.locked ? ES_READONLY : 0);
+        extendedStyle = WS_EX_CLIENTEDGE;
+        break;
+    case ControlKind::CommandButton:
+        windowClass = WC_BUTTONW;
+        style |= BS_PUSHBUTTON;
+        break;
+    case ControlKind::PictureBox:
+        windowClass = kPictureBoxClass;
+        style |= WS_CLIPCHILDREN;
+        break;
+    case ControlKind::Image:
+    case ControlKind::Label:
+    case ControlKind::Timer:
+        // Painted by their container, or nothing to see.
+        return nullptr;
+    }
+    if (!design.enabled)
+        style |= WS_DISABLED;
+    HWND child =
+        CreateWindowExW(extendedStyle, windowClass, wide(design.text).c_str(), style,
+                        pixels(design.left), pixels(design.top), pixels(design.width),
+                        pixels(design.height), parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(design.font)), FALSE);
+    switch (design.kind) {
+    case ControlKind::TextBox:
+        // No limit is the control's largest.
+        SendMessageW(child, EM_LIMITTEXT, static_cast<WPARAM>(design.maxLength), 0);
+        SetWindowSubclass(child, editProc, 0, reinterpret_cast<DWORD_PTR>(&control));
+        control.textBox = std::make_unique<TextBoxControl>(child);
+        break;
+    case ControlKind::CommandButton:
+        control.button = std::make_unique<ButtonControl>(child);
+        break;
+    case ControlKind::PictureBox:
+        SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        control.pictureBox = std::make_unique<PictureBoxControl>(child, design);
+        break;
+    default:
+        break;
+    }
+    return child;
+}
+
+void Win32Form::addToolTip(const Control &control)
+{
+    if (!control.window || control.design->toolTip.empty())
+        return;
+    std::wstring text = wide(control.design->toolTip);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control.window);
+    tool.lpszText = text.data();
+    SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The windowless controls of a container, bottom of the z-order first.
+void Win32Form::paintContents(HDC dc, std::string_view container)
+{
+    SetBkMode(dc, TRANSPARENT);
+    for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
+        const ControlDesign &design = *(*control)->design;
+        if (design.container != container)
+            continue;
+        const RECT box{pixels(design.left), pixels(design.top), pixels(design.left + design.width),
+                       pixels(design.top + design.height)};
+        if (design.kind == ControlKind::Image && background_) {
+            // Unscaled, from the top-left corner; what does not fit is cut off.
+            HDC source = CreateCompatibleDC(dc);
+            const HGDIOBJ previous = SelectObject(source, background_);
+            BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, source, 0, 0,
+                   SRCCOPY);
+            SelectObject(source, previous);
+            DeleteDC(source);
+        } else if (design.kind == ControlKind::Label) {
+            const HGDIOBJ previous = SelectObject(dc, font(design.font));
+            SetTextColor(dc, design.foreColour ? colourOf(*design.foreColour)
+                                               : GetSysColor(COLOR_BTNTEXT));
+            RECT text = box;
+            const std::wstring caption = wide(design.text);
+            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+                      DT_NOPREFIX | (design.wordWrap ? DT_WORDBREAK : DT_SINGLELINE) |
+                          (design.alignment == Alignment::Centre ? DT_CENTER : DT_LEFT));
+            SelectObject(dc, previous);
+        }
+    }
+}
+
+Win32Form::Control &Win32Form::control(std::string_view name, ControlKind kind)
+{
+    for (const auto &control : controls_) {
+        if (control->design->name == name && control->design->kind == kind)
+            return *control;
+    }
+    noSuchControl(design_.name, name);
+}
+
+Win32Form::Control *Win32Form::controlOf(HWND child)
+{
+    for (const auto &control : controls_) {
+        if (control->window && control->window == child)
+            return control.get();
+    }
+    return nullptr;
+}
+
+TextBox &Win32Form::textBox(std::string_view name)
+{
+    return *control(name, ControlKind::TextBox).textBox;
+}
+
+CommandButton &Win32Form::commandButton(std::string_view name)
+{
+    return *control(name, ControlKind::CommandButton).button;
+}
+
+PictureBox &Win32Form::pictureBox(std::string_view name)
+{
+    return *control(name, ControlKind::PictureBox).pictureBox;
+}
+
+void Win32Form::onKeyPress(std::string_view textBox, std::function<void(std::int16_t &)> handler)
+{
+    control(textBox, ControlKind::TextBox).keyPress = std::move(handler);
+}
+
+void Win32Form::onChange(std::string_view textBox, std::function<void()> handler)
+{
+    control(textBox, ControlKind::TextBox).change = std::move(handler);
+}
+
+void Win32Form::onClick(std::string_view button, std::function<void()> handler)
+{
+    control(button, ControlKind::CommandButton).click = std::move(handler);
+}
+
+void Win32Form::onTimer(std::string_view timer, std::function<void()> handler)
+{
+    const std::chrono::milliseconds interval = effectiveTimerInterval(
+        std::chrono::milliseconds(control(timer, ControlKind::Timer).design->interval));
+    if (interval == kFastestTimerInterval) {
+        subscriptions_.push_back(Heartbeat::subscribe(std::move(handler)));
+        return;
+    }
+    const UINT_PTR id = slowTimers_.size() + 1;
+    slowTimers_.emplace(id, std::move(handler));
+    SetTimer(window_, id, static_cast<UINT>(interval.count()), nullptr);
+}
+
+void Win32Form::showMessageBox(std::u16string_view body, MessageBoxStyle style,
+                               std::u16string_view title)
+{
+    // The style values are the system's own: 64 information, 48 exclamation.
+    MessageBoxW(window_, wide(body).c_str(), wide(title).c_str(), MB_OK | static_cast<UINT>(style));
+}
+
+void Win32Form::moveFocus(bool backward)
+{
+    std::vector<const Control *> order;
+    for (const auto &control : controls_) {
+        if (takesFocus(*control->design))
+            order.push_back(control.get());
+    }
+    std::sort(order.begin(), order.end(), [](const Control *a, const Control *b) {
+        return a->design->tabIndex < b->design->tabIndex;
+    });
+    if (order.empty())
+        return;
+    const HWND focus = GetFocus();
+    auto current = std::find_if(order.begin(), order.end(),
+                                [focus](const Control *c) { return c->window == focus; });
+    std::size_t index = current == order.end() ? order.size() - 1
+                                               : static_cast<std::size_t>(current - order.begin());
+    // A disabled control is skipped.
+    for (std::size_t step = 0; step < order.size(); ++step) {
+        index = backward ? (index + order.size() - 1) % order.size() : (index + 1) % order.size();
+        if (IsWindowEnabled(order[index]->window)) {
+            SetFocus(order[index]->window);
+            if (order[index]->design->kind == ControlKind::TextBox)
+                SendMessageW(order[index]->window, EM_SETSEL, 0, -1);
+            return;
+        }
+    }
+}
+
+bool Win32Form::navigate(const MSG &message)
+{
+    if (message.message != WM_KEYDOWN || !message.hwnd)
+        return false;
+    if (message.wParam != VK_TAB && message.wParam != VK_RETURN)
+        return false;
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    wchar_t className[32] = {};
+    GetClassNameW(root, className, 32);
+    if (std::wstring_view(className) != kFormClass)
+        return false;
+    auto *form = reinterpret_cast<Win32Form *>(GetWindowLongPtrW(root, GWLP_USERDATA));
+    if (message.wParam == VK_TAB) {
+        if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
+            return false;
+        form->moveFocus(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
+    // Enter presses the button that has the focus, as Space does.
+    if (const Control *control = form->controlOf(message.hwnd);
+        control && control->design->kind == ControlKind::CommandButton) {
+        SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        return true;
+    }
+    return false;
+}
+
+LRESULT CALLBACK Win32Form::formProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *form = static_cast<Win32Form *>(
+            reinterpret_cast<const CREATESTRUCTW *>(lParam)->lpCreateParams);
+        form->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto *form = reinterpret_cast<Win32Form *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return form->handleMessage(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32Form::pictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto *form = reinterpret_cast<Win32Form *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!form)
+        return DefWindowProcW(window, message, wParam, lParam);
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        if (const Control *control = form->controlOf(window)) {
+            const ControlDesign &design = *control->design;
+            HBRUSH brush = CreateSolidBrush(design.backColour ? colourOf(*design.backColour)
+                                                              : GetSysColor(COLOR_BTNFACE));
+            FillRect(dc, &paint.rcPaint, brush);
+            DeleteObject(brush);
+            form->paintContents(dc, design.name);
+        }
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+        SetFocus(window);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK Win32Form::editProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR data)
+{
+    const auto *control = reinterpret_cast<const Control *>(data);
+    if (message == WM_CHAR && control->keyPress) {
+        auto code = static_cast<std::int16_t>(ansiCode(static_cast<wchar_t>(wParam)));
+        control->keyPress(code);
+        // A cancelled character has no effect at all, Ctrl+V's paste included.
+        if (code == 0)
+            return 0;
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, editProc, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        createControls();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window_, &paint);
+        HBRUSH brush = design_.backColour ? CreateSolidBrush(colourOf(*design_.backColour))
+                                          : GetSysColorBrush(COLOR_BTNFACE);
+        FillRect(dc, &paint.rcPaint, brush);
+        if (design_.backColour)
+            DeleteObject(brush);
+        paintContents(dc, {});
+        EndPaint(window_, &paint);
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+        // A locked text box keeps the look of an editable one.
+        if (const Control *control = controlOf(reinterpret_cast<HWND>(lParam));
+            control && control->design->kind == ControlKind::TextBox) {
+            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+        }
+        break;
+    case WM_COMMAND:
+        if (Control *control = controlOf(reinterpret_cast<HWND>(lParam))) {
+            if (HIWORD(wParam) == EN_CHANGE && control->change)
+                control->change();
+            else if (HIWORD(wParam) == BN_CLICKED && control->click)
+                control->click();
+            return 0;
+        }
+        break;
+    case WM_SETCURSOR:
+        if (const Control *control = controlOf(reinterpret_cast<HWND>(wParam))) {
+            if (control->design->pointer == MousePointer::PointingHand) {
+                static const HCURSOR hand =
+                    LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(VELMORA_POINTING_HAND));
+                SetCursor(hand);
+                return TRUE;
+            }
+            if (control->design->pointer == MousePointer::Arrow) {
+                SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+                return TRUE;
+            }
+        }
+        break;
+    case WM_ACTIVATE:
+        // Like a dialog, the window gives the focus back to the control that last had it.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (const HWND focus = GetFocus(); focus && IsChild(window_, focus))
+                lastFocus_ = focus;
+        } else if (lastFocus_) {
+            SetFocus(lastFocus_);
+        }
+        return 0;
+    case WM_TIMER:
+        if (const auto found = slowTimers_.find(wParam); found != slowTimers_.end()) {
+            found->second();
+            return 0;
+        }
+        break;
+    case WM_DESTROY:
+        destroyed();
+        return 0;
+    case WM_NCDESTROY: {
+        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        delete this;
+        // The program ends when its last window has closed.
+        if (--openForms == 0)
+            PostQuitMessage(0);
+        return 0;
+    }
+    default:
+        break;
+    }
+    return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void Win32Form::destroyed()
+{
+    for (const int subscription : subscriptions_)
+        Heartbeat::unsubscribe(subscription);
+    subscriptions_.clear();
+    for (const auto &[id, tick] : slowTimers_)
+        KillTimer(window_, id);
+    slowTimers_.clear();
+    // The handlers go first, while the controls they hold still exist.
+    handlers_.reset();
+}
+
+} // namespace platform::win32
+
+namespace platform {
+
+FormHandle loadForm(const FormDesign &design, const HandlersFactory &makeHandlers)
+{
+    win32::Win32Form *form = win32::Win32Form::create(design);
+    form->setHandlers(makeHandlers(*form));
+    return form->handle();
+}
+
+} // namespace platform
