@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Links shell/velmora.rc into a 32-bit Windows program with MinGW and reads the resources back
-# with icoutils: the version block's strings, translation pair and fixed part, and icon group 1
-# holding image 30001, one 48 x 48 image in 24-bit colour.
-# Usage: windows_resources_test.sh <shell source folder>
+# Reads the resources of a Windows program back with icoutils: the version block's strings,
+# translation pair and fixed part; icon group 1 holding image 30001, one 48 x 48 image in 24-bit
+# colour; and the pointer, a 32 x 32 two-colour cursor with its hot spot at (5, 0). The Windows
+# builds check their Velmora.exe; the Linux builds, which make no Windows program, link the same
+# resource scripts into a 32-bit probe with MinGW and check that.
+# Usage: windows_resources_test.sh <source folder> [program.exe]
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
-shell=$1
-exe=$E2E_TMP/probe.exe
+root=$1
+exe=${2:-$E2E_TMP/probe.exe}
 
-i686-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-xc \
-    --preprocessor-arg=-DRC_INVOKED -I "$shell" "$shell/velmora.rc" -O coff -o "$E2E_TMP/res.o"
-printf 'int main(void) { return 0; }\n' >"$E2E_TMP/probe.c"
-i686-w64-mingw32-gcc -mwindows "$E2E_TMP/probe.c" "$E2E_TMP/res.o" -o "$exe"
+if [ $# -lt 2 ]; then
+    for script in shell/velmora.rc platform/win32/backend.rc; do
+        i686-w64-mingw32-windres --preprocessor=cpp --preprocessor-arg=-xc \
+            --preprocessor-arg=-DRC_INVOKED -I "$root/shell" -I "$root/main_window" \
+            -I "$root/platform/win32" "$root/$script" -O coff -o "$E2E_TMP/$(basename "$script").o"
+    done
+    printf 'int main(void) { return 0; }\n' >"$E2E_TMP/probe.c"
+    i686-w64-mingw32-gcc -mwindows "$E2E_TMP/probe.c" "$E2E_TMP"/*.rc.o -o "$exe"
+fi
 
 resources=$(wrestool -l "$exe")
 echo "$resources"
@@ -24,10 +31,23 @@ icons=$(icotool -l "$E2E_TMP/group.ico")
 [ "$icons" = "--icon --index=1 --width=48 --height=48 --bit-depth=24 --palette-size=0" ] ||
     fail "icon group 1 holds: $icons"
 
+# The pointer, read raw: wrestool's rebuilt .cur file counts the hot spot in the image's size,
+# which icotool then refuses. The group's one entry: 32 wide, 64 high (image and mask), one plane,
+# one bit per pixel, then the image's size and identifier; the image starts with its hot spot.
+raw() { wrestool -x --raw "$@" "$exe" | od -An -v -tx1 | tr -d ' \n'; }
+[ "$(grep -c 'type=group_cursor' <<<"$resources")" -eq 1 ] || fail "not exactly one cursor group"
+group=$(raw --type=12 --name="$(sed -n 's/^--type=12 --name=\([^ ]*\) .*/\1/p' <<<"$resources")")
+[[ $group =~ ^0000020001002000400001000100[0-9a-f]{8}([0-9a-f]{2})([0-9a-f]{2})$ ]] ||
+    fail "the cursor group is not one 32 x 32 two-colour image: $group"
+cursor=$(raw --type=1 --name=$((16#${BASH_REMATCH[2]}${BASH_REMATCH[1]})))
+[[ $cursor =~ ^([0-9a-f]{8})28000000200000004000000001000100 ]] ||
+    fail "the cursor image is not 32 x 32 in two colours"
+[ "${BASH_REMATCH[1]}" = 05000000 ] || fail "the cursor's hot spot is not (5, 0): ${BASH_REMATCH[1]}"
+
 # The strings of the version block: each key's line is followed by its value's.
 wrestool -x --type=16 --name=1 --raw "$exe" >"$E2E_TMP/version.bin"
 strings=$(iconv -c -f UTF-16LE -t UTF-8 <"$E2E_TMP/version.bin" | tr '\0' '\n' | grep -v '^$')
-define() { sed -n "s/^#define $1 \"\\(.*\\)\"$/\\1/p" "$shell/identity.h"; }
+define() { sed -n "s/^#define $1 \"\\(.*\\)\"$/\\1/p" "$root/shell/identity.h"; }
 web=$(define VELMORA_WEB_ADDRESS)
 rights="© $(define VELMORA_YEAR) Todos los derechos reservados."
 grep -qx '.*0C0A04B0' <<<"$strings" || fail "no string table 0C0A04B0"
