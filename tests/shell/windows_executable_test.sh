@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The Windows executable as Windows will load it, without running it (the 32-bit one cannot run
+# here): the architecture of its build, a windowed program that opens no console, and imports
+# from system libraries only, so that the one file runs on a bare Windows 7 to 11.
+# Usage: windows_executable_test.sh <program.exe> <pei-i386 | pei-x86-64>
+set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+exe=$1
+format=$2
+
+# Libraries in System32 of every Windows since 7, and what the program takes from each: processes
+# and memory; windows, messages, the clipboard, the beep and the message box; drawing and fonts;
+# tool tips; the JPEG background, decoded by the system's picture loader (a stream on memory
+# from ole32, OleLoadPicture from oleaut32); and msvcrt, the C runtime MinGW builds against, a
+# system component since Windows 2000. Anything else (MinGW's own libgcc or libstdc++, or a
+# library for a feature nobody asked for) would have to ship beside the executable or be missed.
+allowed='kernel32.dll user32.dll gdi32.dll comctl32.dll ole32.dll oleaut32.dll msvcrt.dll'
+
+headers=$(objdump -p "$exe") || fail "objdump cannot read $exe"
+grep -q "file format $format\$" <<<"$headers" ||
+    fail "not a $format executable: $(grep -m1 'file format' <<<"$headers")"
+grep -Eq '^Subsystem[[:space:]]+00000002' <<<"$headers" ||
+    fail "not a windowed program: $(grep -m1 '^Subsystem' <<<"$headers")"
+imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z')
+[ -n "$imports" ] || fail "no imports found"
+for dll in $imports; do
+    grep -qw -- "$dll" <<<"$allowed" || fail "imports $dll, which is not a system library we allow"
+done
+echo "PASS: $format, windowed, imports $(paste -sd ' ' <<<"$imports")"
