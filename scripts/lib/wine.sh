@@ -7,16 +7,22 @@
 # Debian's `wine` starts the 32-bit loader, which this kind of machine cannot execute.
 export WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64 WINEDEBUG=-all
 
-# wine_template <folder>: creates the template unless it is ready. Runs side by side wait for the
-# one that creates it; it is marked ready only once its wineserver has ended, which is when the
-# registry is on disk. No display during creation: no offer to install Mono or Gecko.
+# wine_template <folder>: creates the template unless it is ready for this Wine. Runs side by
+# side wait for the one that creates it; it is marked ready only once its wineserver has ended,
+# which is when the registry is on disk. A template from another Wine is made afresh: a clone
+# would otherwise update its system32 in place, through the links into the template. No display
+# during creation: no offer to install Mono or Gecko.
 wine_template() {
+    local version
+    version=$("$WINELOADER" --version)
     mkdir -p "$1"
-    flock "$1/.lock" bash -c '[ -e "$1/.ready" ] && exit 0
+    flock "$1/.lock" bash -c '[ "$(cat "$1/.ready" 2>/dev/null)" = "$2" ] && exit 0
+        find "$1" -mindepth 1 -maxdepth 1 ! -name .lock -exec rm -rf {} +
         export WINEPREFIX=$1 WINEDLLOVERRIDES="mscoree,mshtml="
         env -u DISPLAY "$WINELOADER" wineboot --init >/dev/null 2>&1 && "$WINESERVER" -w &&
-            touch "$1/.ready"' _ "$1"
-    [ -e "$1/.ready" ] || fail "could not create the Wine prefix $1"
+            echo "$2" >"$1/.ready"' _ "$1" "$version"
+    [ "$(cat "$1/.ready" 2>/dev/null)" = "$version" ] ||
+        fail "could not create the Wine prefix $1"
 }
 
 # wine_start_prefix <template folder>: exports WINEPREFIX, a fresh clone of the template.
@@ -25,7 +31,7 @@ wine_start_prefix() {
     export WINEPREFIX=$E2E_TMP/wineprefix
     mkdir "$WINEPREFIX"
     E2E_CLEANUP_FIRST+=(wine_stop_prefix)
-    tar -C "$1" --exclude=./.lock --exclude=./drive_c/windows/system32 -cf - . |
+    tar -C "$1" --exclude=./.lock --exclude=./.ready --exclude=./drive_c/windows/system32 -cf - . |
         tar -C "$WINEPREFIX" -xf -
     # system32 is 600 MB of Wine's own libraries, which programs never rewrite: hard links to
     # the template's, or a copy where the temporary folder is on another file system.
