@@ -16,12 +16,12 @@ wine_template() {
     local version
     version=$("$WINELOADER" --version)
     mkdir -p "$1"
+    # Wine takes only an absolute prefix.
     flock "$1/.lock" bash -c '[ "$(cat "$1/.ready" 2>/dev/null)" = "$2" ] && exit 0
         find "$1" -mindepth 1 -maxdepth 1 ! -name .lock -exec rm -rf {} +
-        export WINEPREFIX=$1 WINEDLLOVERRIDES="mscoree,mshtml="
+        export WINEPREFIX=$(realpath "$1") WINEDLLOVERRIDES="mscoree,mshtml="
         env -u DISPLAY "$WINELOADER" wineboot --init >/dev/null 2>&1 && "$WINESERVER" -w &&
-            echo "$2" >"$1/.ready"' _ "$1" "$version"
-    [ "$(cat "$1/.ready" 2>/dev/null)" = "$version" ] ||
+            echo "$2" >"$1/.ready"' _ "$1" "$version" ||
         fail "could not create the Wine prefix $1"
 }
 
