@@ -17,7 +17,8 @@ e2e_start_bell_counter "$bellcount"
 wine_start_prefix "$4"
 wine_start "$velmora"
 # The first program of a fresh prefix waits for Wine's own services to start.
-main=$(e2e_wait_window "Calculadora de letra DNI o NIF    .:Velmora:." 60) ||
+main_title="Calculadora de letra DNI o NIF    .:Velmora:."
+main=$(e2e_wait_window "$main_title" 60) ||
     fail "the main window did not appear; windows: $(e2e_visible_titles)"
 success="Se ha copiado al portapapeles!!"
 failure="No se ha podido copiar"
@@ -26,6 +27,14 @@ failure="No se ha podido copiar"
 # 408,168, 41 x 25.
 click() { xdotool windowactivate --sync "$main" mousemove --window "$main" "$1" "$2" click 1; }
 visible() { xdotool search --onlyvisible --name "$(e2e_title_pattern "$1")" 2>/dev/null | wc -l; }
+# Waits up to 5 s for the window with this title to go.
+closed() {
+    for i in $(seq 100); do
+        [ "$(visible "$1")" -eq 0 ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
 
 click 300 81
 xdotool type --delay 50 1234
@@ -36,22 +45,17 @@ xdotool type --delay 50 5678
 xdotool key slash Q
 e2e_expect_bells 2 "a slash and a capital letter"
 
-# Copies (unless the pointer is already on the button and clicked), expects the given box and
-# only it, and closes it with Enter.
-copy_expecting() {
+# After a copy: expects the first box and never the second, and closes it with Enter.
+expect_box() {
     local box
-    [ $# -gt 2 ] || click 328 124
     box=$(e2e_wait_window "$1") || fail "no box \"$1\" after the copy; windows: $(e2e_visible_titles)"
     [ "$(visible "$2")" -eq 0 ] || fail "the box \"$2\" showed as well"
     xdotool windowactivate --sync "$box" key Return
-    for i in $(seq 100); do
-        [ "$(visible "$1")" -eq 0 ] && return 0
-        sleep 0.05
-    done
-    fail "Enter did not close the box \"$1\""
+    closed "$1" || fail "Enter did not close the box \"$1\""
 }
 
-copy_expecting "$success" "$failure"
+click 328 124
+expect_box "$success" "$failure"
 copied=$(timeout 5 xclip -selection clipboard -o 2>&1) || fail "xclip could not read: $copied"
 [ "$copied" = "12345678Z" ] || fail "the clipboard holds '$copied', expected '12345678Z'"
 echo "ok: the copy put 12345678Z on the clipboard"
@@ -70,14 +74,16 @@ hold_clipboard() {
 
 # Held for longer than the copy waits for it: the copy fails, and says so.
 hold_clipboard 3000
-copy_expecting "$failure" "$success"
+click 328 124
+expect_box "$failure" "$success"
 echo "ok: a copy while another program holds the clipboard says it failed"
-# Held for a moment, as clipboard managers do: the copy waits for it and succeeds.
+# Held for a moment, as clipboard managers do: the copy waits for it and succeeds. The pointer
+# is on the button first, so that the click follows the hold at once.
 wait "$holder"
 xdotool windowactivate --sync "$main" mousemove --window "$main" 328 124
 hold_clipboard 150
 xdotool click 1
-copy_expecting "$success" "$failure" clicked
+expect_box "$success" "$failure"
 echo "ok: a copy waits for a clipboard held for a moment"
 
 credits_title=$(printf 'Créditos%21svelmora.example 2026©' '')
@@ -94,12 +100,7 @@ sleep 0.5
 echo "ok: the credits scroll"
 
 xdotool windowactivate --sync "$main" key alt+F4
-for i in $(seq 100); do
-    [ "$(visible "Calculadora de letra DNI o NIF    .:Velmora:.")" -eq 0 ] && break
-    sleep 0.05
-done
-[ "$(visible "Calculadora de letra DNI o NIF    .:Velmora:.")" -eq 0 ] ||
-    fail "Alt+F4 did not close the main window"
+closed "$main_title" || fail "Alt+F4 did not close the main window"
 sleep 0.5
 kill -0 "$WINE_PID" 2>/dev/null || fail "the process ended while the credits window was open"
 xdotool windowactivate --sync "$credits" key alt+F4
