@@ -62,12 +62,16 @@ expect "Ctrl+keypad plus is refused" 13J
 
 clear_number_field
 e2e_start_bell_counter "$bellcount"
-# The keysym "hyphen" types a soft hyphen, U+00AD: refused with the beep, which the X server
-# rings; the digit after it rings nothing.
-xdotool key hyphen
-e2e_expect_bells 1 "a soft hyphen"
-xdotool key 1
+# A refused key beeps, which the X server rings; the digit after it rings nothing.
+xdotool key x
+e2e_expect_bells 1 "a letter"
+xdotool key 4
 e2e_expect_bells 0 "a digit"
+expect "a letter is refused" 4G
+
+clear_number_field
+# The keysym "hyphen" types a soft hyphen, U+00AD.
+xdotool key hyphen 1
 expect "a soft hyphen is refused" 1R
 
 clear_number_field
