@@ -29,7 +29,7 @@ std::optional<QChar> expectLetter(const QString &text);
 // The standard view of a text, as the code under test reads it.
 inline std::u16string_view u16(const QString &text)
 {
-    return {text.utf16(), static_cast<std::size_t>(text.size())};
+    return {QStringView(text).utf16(), static_cast<std::size_t>(text.size())};
 }
 
 // The fuzz input read two ways: as UTF-8 and as Latin-1.
