@@ -129,3 +129,22 @@ e2e_expect_bells() {
     E2E_BELLS_HEARD=$total
     echo "ok: $what: $expected bells"
 }
+
+# e2e_expect_exit <pid>: the program ends within 5 seconds, as it must once its last window
+# has closed.
+e2e_expect_exit() {
+    local i
+    for i in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.05
+    done
+    fail "the process outlived its last window"
+}
+
+# e2e_build_package <build directory>: makes the Debian package in the test's own folder and
+# prints its path.
+e2e_build_package() {
+    cpack --config "$1/CPackConfig.cmake" -B "$E2E_TMP" >"$E2E_TMP/cpack.log" 2>&1 ||
+        fail "cpack failed: $(cat "$E2E_TMP/cpack.log")"
+    ls "$E2E_TMP"/velmora_*.deb
+}

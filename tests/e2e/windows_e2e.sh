@@ -63,10 +63,15 @@ credits=$(e2e_wait_window "$(printf 'Créditos%21svelmora.example 2026©' '')") 
     fail "no credits window; windows: $(e2e_visible_titles)"
 sleep 0.5
 assert_centred "$credits" "the credits window"
-xdotool windowminimize "$credits"
-sleep 0.5
-xprop -id "$credits" WM_STATE | grep -q 'window state: Normal' ||
-    fail "the credits window stayed minimised"
+# Minimised by the window manager, the credits window comes straight back.
+expect_not_left_minimised() {
+    xdotool windowminimize "$credits"
+    sleep 0.5
+    xprop -id "$credits" WM_STATE | grep -q 'window state: Normal' ||
+        fail "the credits window$1 stayed minimised"
+}
+
+expect_not_left_minimised ""
 echo "ok: the credits window is not left minimised"
 
 xdotool windowactivate --sync "$main" key alt+F4
@@ -74,16 +79,9 @@ sleep 0.5
 xdotool search --onlyvisible --name "^Calculadora" >/dev/null 2>&1 &&
     fail "Alt+F4 did not close the main window"
 kill -0 "$velmora_pid" 2>/dev/null || fail "the process ended while the credits window was open"
-xdotool windowminimize "$credits"
-sleep 0.5
-xprop -id "$credits" WM_STATE | grep -q 'window state: Normal' ||
-    fail "the credits window, the last one, stayed minimised"
+expect_not_left_minimised ", the last one,"
 echo "ok: the process lives on with the credits window, which stays reachable"
 
 xdotool windowactivate --sync "$credits" key alt+F4
-for i in $(seq 100); do
-    kill -0 "$velmora_pid" 2>/dev/null || break
-    sleep 0.05
-done
-kill -0 "$velmora_pid" 2>/dev/null && fail "the process outlived its last window"
+e2e_expect_exit "$velmora_pid"
 echo "PASS: windows"

@@ -7,9 +7,7 @@ set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 build=$1
 
-cpack --config "$build/CPackConfig.cmake" -B "$E2E_TMP" >"$E2E_TMP/cpack.log" 2>&1 ||
-    fail "cpack failed: $(cat "$E2E_TMP/cpack.log")"
-deb=$(ls "$E2E_TMP"/velmora_*.deb)
+deb=$(e2e_build_package "$build")
 
 lintian --fail-on error,warning --display-info --tag-display-limit 0 "$deb" ||
     fail "lintian reports errors or warnings on $(basename "$deb")"
