@@ -14,8 +14,11 @@ float PictureBox::top() const
 
 void PictureBox::setTop(float twips)
 {
+    if (top_ == twips)
+        return;
     top_ = twips;
     move(x(), pixelsFromTwips(twips));
+    Q_EMIT topChanged();
 }
 
 float PictureBox::scaleHeight() const

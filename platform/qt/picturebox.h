@@ -24,6 +24,9 @@ public:
 
     void setBackColor(const QColor &colour);
 
+Q_SIGNALS:
+    void topChanged();
+
 private:
     // Until first set, the design-time pixel position is the twips position.
     std::optional<float> top_;

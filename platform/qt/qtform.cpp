@@ -5,6 +5,7 @@
 #include "messagebox.h"
 #include "picturebox.h"
 #include "qttext.h"
+#include "restingtimer.h"
 #include "singlelineedit.h"
 #include "timer.h"
 #include "twips.h"
@@ -90,7 +91,12 @@ class QtForm::TextBoxAdapter final : public TextBox
 public:
     explicit TextBoxAdapter(QLineEdit *edit) : edit_(edit) {}
     std::u16string text() const override { return edit_->text().toStdU16String(); }
-    void setText(std::u16string_view text) override { edit_->setText(toQString(text)); }
+    // Writing the same text again would only move the cursor to the end.
+    void setText(std::u16string_view text) override
+    {
+        if (const QString written = toQString(text); written != edit_->text())
+            edit_->setText(written);
+    }
 
     QLineEdit *const edit_;
 };
@@ -98,10 +104,19 @@ public:
 class QtForm::ButtonAdapter final : public CommandButton
 {
 public:
-    explicit ButtonAdapter(QPushButton *button) : button_(button) {}
-    void setEnabled(bool enabled) override { button_->setEnabled(enabled); }
+    ButtonAdapter(QPushButton *button, QtForm *form) : button_(button), form_(form) {}
+    void setEnabled(bool enabled) override
+    {
+        if (enabled == button_->isEnabled())
+            return;
+        button_->setEnabled(enabled);
+        form_->controlChanged();
+    }
 
     QPushButton *const button_;
+
+private:
+    QtForm *const form_;
 };
 
 class QtForm::WindowReference final : public FormHandle::Window
@@ -144,6 +159,7 @@ QtForm::QtForm(const FormDesign &design)
     unloadOnClose(this);
     centreOnScreen(this);
     applyTabOrder();
+    watchForChanges();
 }
 
 QtForm::~QtForm()
@@ -202,7 +218,7 @@ QWidget *QtForm::createControl(const ControlDesign &design)
         auto *button = new QPushButton(toQString(design.text), parent);
         // Enter presses the button that has the focus, as Space does.
         button->setAutoDefault(true);
-        buttons_.emplace(std::string(design.name), std::make_unique<ButtonAdapter>(button));
+        buttons_.emplace(std::string(design.name), std::make_unique<ButtonAdapter>(button, this));
         created = button;
         break;
     }
@@ -231,6 +247,22 @@ QWidget *QtForm::createControl(const ControlDesign &design)
     else if (design.pointer == MousePointer::PointingHand)
         created->setCursor(pointingHand());
     return created;
+}
+
+void QtForm::watchForChanges()
+{
+    for (const auto &[name, textBox] : textBoxes_)
+        connect(textBox->edit_, &QLineEdit::textChanged, this, &QtForm::controlChanged);
+    for (const auto &[name, widget] : widgets_) {
+        if (auto *picture = qobject_cast<PictureBox *>(widget))
+            connect(picture, &PictureBox::topChanged, this, &QtForm::controlChanged);
+    }
+}
+
+void QtForm::controlChanged()
+{
+    for (const std::unique_ptr<RestingTimer> &timer : timers_)
+        timer->windowChanged();
 }
 
 void QtForm::applyTabOrder()
@@ -318,8 +350,12 @@ void QtForm::onClick(std::string_view button, std::function<void()> handler)
 
 void QtForm::onTimer(std::string_view timer, std::function<void()> handler)
 {
-    platform::startTimer(this, std::chrono::milliseconds(control(timer).interval),
-                         std::move(handler));
+    const std::size_t index = timers_.size();
+    TimerClock *clock =
+        platform::startTimer(this, std::chrono::milliseconds(control(timer).interval),
+                             [this, index] { timers_[index]->tick(); });
+    timers_.push_back(std::make_unique<RestingTimer>(
+        std::move(handler), [clock](bool running) { clock->setRunning(running); }));
 }
 
 void QtForm::showMessageBox(std::u16string_view body, MessageBoxStyle style,

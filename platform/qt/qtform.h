@@ -8,9 +8,14 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QLineEdit;
 class QPushButton;
+
+namespace platform {
+class RestingTimer;
+}
 
 namespace platform::qt {
 
@@ -53,12 +58,16 @@ private:
     QPushButton *button(std::string_view name) const;
     QWidget *createControl(const ControlDesign &design);
     void applyTabOrder();
+    // Every change to a control, the user's or a handler's, may give a resting timer work.
+    void watchForChanges();
+    void controlChanged();
 
     const FormDesign &design_;
     std::map<std::string, QWidget *, std::less<>> widgets_;
     std::map<std::string, std::unique_ptr<TextBoxAdapter>, std::less<>> textBoxes_;
     std::map<std::string, std::unique_ptr<ButtonAdapter>, std::less<>> buttons_;
     std::shared_ptr<WindowReference> reference_;
+    std::vector<std::unique_ptr<RestingTimer>> timers_;
     std::unique_ptr<Handlers> handlers_;
 };
 

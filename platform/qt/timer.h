@@ -9,15 +9,19 @@
 
 namespace platform {
 
-// Starts a timer owned by `owner` that calls `tick` every interval, from now until the owner is
-// destroyed. Timers at the fastest rate share one heartbeat, so that several open windows wake
-// the process once per frame rather than once each.
-void startTimer(QObject *owner, std::chrono::milliseconds requested, std::function<void()> tick);
-
-template <typename Owner>
-void startTimer(Owner *owner, std::chrono::milliseconds requested, void (Owner::*handler)())
+// The clock behind a window's timer: while running it calls its tick every interval; it stops
+// for good when its owner is destroyed.
+class TimerClock : public QObject
 {
-    startTimer(owner, requested, [owner, handler] { (owner->*handler)(); });
-}
+public:
+    using QObject::QObject;
+    virtual void setRunning(bool running) = 0;
+};
+
+// Starts a clock owned by `owner`. Clocks at the fastest rate share one heartbeat, so that
+// several open windows wake the process once per frame rather than once each; the heartbeat
+// itself stops while none of them runs.
+TimerClock *startTimer(QObject *owner, std::chrono::milliseconds requested,
+                       std::function<void()> tick);
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "loadedwindow.h"
 #include "picturebox.h"
+#include "timerwakeups.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -142,14 +143,21 @@ private Q_SLOTS:
     }
 
     // The windows share one timer heartbeat; closing one of them must not stop the other's.
+    // The scroll runs while the main window's composition rests; once the credits close
+    // nothing wakes the process until a field changes.
     void identifierFollowsAfterTheCreditsClose()
     {
         auto *text1 = form->findChild<QLineEdit *>(QStringLiteral("Text1"));
         auto *text3 = form->findChild<QLineEdit *>(QStringLiteral("Text3"));
+        TimerWakeups wakeups;
+        QVERIFY(wakeups.waitForRest());
         QTest::mouseClick(command2, Qt::LeftButton);
         QPointer<QWidget> first = openCreditsWindows().value(0);
+        const float start = panelOf(first)->top();
+        QTRY_VERIFY(panelOf(first)->top() < start - 50.0F);
         first->close();
         QTRY_VERIFY(first.isNull());
+        QVERIFY(wakeups.waitForRest());
         QTest::keyClick(text1, '5');
         QTRY_COMPARE(text3->text(), QStringLiteral("5M"));
 
