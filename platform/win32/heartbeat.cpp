@@ -15,6 +15,7 @@ struct Subscriber
 {
     Heartbeat::Subscription id;
     std::function<void()> tick;
+    bool running = true;
 };
 
 using Clock = std::chrono::steady_clock;
@@ -33,12 +34,14 @@ void tickAll()
 {
     // A tick may close a window and so unsubscribe: walk by identifier, not by iterator.
     std::vector<Heartbeat::Subscription> ids;
-    for (const Subscriber &subscriber : subscribers)
-        ids.push_back(subscriber.id);
+    for (const Subscriber &subscriber : subscribers) {
+        if (subscriber.running)
+            ids.push_back(subscriber.id);
+    }
     for (const Heartbeat::Subscription id : ids) {
         const auto found = std::find_if(subscribers.begin(), subscribers.end(),
                                         [id](const Subscriber &s) { return s.id == id; });
-        if (found != subscribers.end()) {
+        if (found != subscribers.end() && found->running) {
             const std::function<void()> tick = found->tick;
             tick();
         }
@@ -57,15 +60,27 @@ void CALLBACK beat(HWND, UINT, UINT_PTR, DWORD)
         nextBeat = now + kFastestTimerInterval;
 }
 
+// The timer runs while some subscriber does.
+void updateTimer()
+{
+    const bool needed = std::any_of(subscribers.begin(), subscribers.end(),
+                                    [](const Subscriber &s) { return s.running; });
+    if (needed && timer == 0) {
+        // The first call, one period from now, beats: a woken timer waits no more than a frame.
+        nextBeat = Clock::now();
+        timer = SetTimer(nullptr, 0, kTimerPeriod, beat);
+    } else if (!needed && timer != 0) {
+        KillTimer(nullptr, timer);
+        timer = 0;
+    }
+}
+
 } // namespace
 
 Heartbeat::Subscription Heartbeat::subscribe(std::function<void()> tick)
 {
     subscribers.push_back({++lastId, std::move(tick)});
-    if (timer == 0) {
-        nextBeat = Clock::now() + kFastestTimerInterval;
-        timer = SetTimer(nullptr, 0, kTimerPeriod, beat);
-    }
+    updateTimer();
     return lastId;
 }
 
@@ -73,10 +88,16 @@ void Heartbeat::unsubscribe(Subscription subscription)
 {
     std::erase_if(subscribers,
                   [subscription](const Subscriber &s) { return s.id == subscription; });
-    if (subscribers.empty() && timer != 0) {
-        KillTimer(nullptr, timer);
-        timer = 0;
+    updateTimer();
+}
+
+void Heartbeat::setRunning(Subscription subscription, bool running)
+{
+    for (Subscriber &subscriber : subscribers) {
+        if (subscriber.id == subscription)
+            subscriber.running = running;
     }
+    updateTimer();
 }
 
 } // namespace platform::win32

@@ -15,6 +15,8 @@ public:
 
     static Subscription subscribe(std::function<void()> tick);
     static void unsubscribe(Subscription subscription);
+    // A subscriber at rest is not ticked; the timer stops while every subscriber rests.
+    static void setRunning(Subscription subscription, bool running);
 };
 
 } // namespace platform::win32

@@ -4,6 +4,7 @@
 #include "heartbeat.h"
 #include "picture.h"
 #include "resourceids.h"
+#include "restingtimer.h"
 #include "timerfloor.h"
 #include "win32text.h"
 
@@ -101,7 +102,12 @@ public:
             GetWindowTextW(edit_, text.data(), static_cast<int>(text.size()))));
         return utf16(text);
     }
-    void setText(std::u16string_view text) override { SetWindowTextW(edit_, wide(text).c_str()); }
+    // Writing the same text again would only move the caret and raise a change.
+    void setText(std::u16string_view text) override
+    {
+        if (text != this->text())
+            SetWindowTextW(edit_, wide(text).c_str());
+    }
 
 private:
     const HWND edit_;
@@ -110,25 +116,39 @@ private:
 class Win32Form::ButtonControl final : public CommandButton
 {
 public:
-    explicit ButtonControl(HWND button) : button_(button) {}
-    void setEnabled(bool enabled) override { EnableWindow(button_, enabled); }
+    ButtonControl(HWND button, std::function<void()> changed)
+        : button_(button), changed_(std::move(changed))
+    {}
+    void setEnabled(bool enabled) override
+    {
+        if (enabled == (IsWindowEnabled(button_) != FALSE))
+            return;
+        EnableWindow(button_, enabled);
+        changed_();
+    }
 
 private:
     const HWND button_;
+    const std::function<void()> changed_;
 };
 
 class Win32Form::PictureBoxControl final : public PictureBox
 {
 public:
-    PictureBoxControl(HWND box, const ControlDesign &design) : box_(box), design_(design) {}
+    PictureBoxControl(HWND box, const ControlDesign &design, std::function<void()> changed)
+        : box_(box), design_(design), changed_(std::move(changed))
+    {}
 
     float top() const override { return top_.value_or(static_cast<float>(design_.top)); }
     void setTop(float twips) override
     {
+        if (top_ == twips)
+            return;
         top_ = twips;
         SetWindowPos(box_, nullptr, pixels(design_.left),
                      static_cast<int>(std::lround(twips / kTwipsPerPixel)), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        changed_();
     }
     float scaleHeight() const override
     {
@@ -140,6 +160,7 @@ public:
 private:
     const HWND box_;
     const ControlDesign &design_;
+    const std::function<void()> changed_;
     // Until first set, the design-time position is the twips position.
     std::optional<float> top_;
 };
@@ -314,11 +335,12 @@ HWND Win32Form::createChild(Control &control)
         control.textBox = std::make_unique<TextBoxControl>(child);
         break;
     case ControlKind::CommandButton:
-        control.button = std::make_unique<ButtonControl>(child);
+        control.button = std::make_unique<ButtonControl>(child, [this] { controlChanged(); });
         break;
     case ControlKind::PictureBox:
         SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        control.pictureBox = std::make_unique<PictureBoxControl>(child, design);
+        control.pictureBox =
+            std::make_unique<PictureBoxControl>(child, design, [this] { controlChanged(); });
         break;
     default:
         break;
@@ -424,13 +446,32 @@ void Win32Form::onTimer(std::string_view timer, std::function<void()> handler)
 {
     const std::chrono::milliseconds interval = effectiveTimerInterval(
         std::chrono::milliseconds(control(timer, ControlKind::Timer).design->interval));
+    const std::size_t index = timers_.size();
+    const auto tick = [this, index] { timers_[index]->tick(); };
+    std::function<void(bool)> setRunning;
     if (interval == kFastestTimerInterval) {
-        subscriptions_.push_back(Heartbeat::subscribe(std::move(handler)));
-        return;
+        const Heartbeat::Subscription subscription = Heartbeat::subscribe(tick);
+        subscriptions_.push_back(subscription);
+        setRunning = [subscription](bool running) { Heartbeat::setRunning(subscription, running); };
+    } else {
+        const UINT_PTR id = slowTimers_.size() + 1;
+        slowTimers_.emplace(id, tick);
+        SetTimer(window_, id, static_cast<UINT>(interval.count()), nullptr);
+        setRunning = [window = window_, id,
+                      milliseconds = static_cast<UINT>(interval.count())](bool running) {
+            if (running)
+                SetTimer(window, id, milliseconds, nullptr);
+            else
+                KillTimer(window, id);
+        };
     }
-    const UINT_PTR id = slowTimers_.size() + 1;
-    slowTimers_.emplace(id, std::move(handler));
-    SetTimer(window_, id, static_cast<UINT>(interval.count()), nullptr);
+    timers_.push_back(std::make_unique<RestingTimer>(std::move(handler), std::move(setRunning)));
+}
+
+void Win32Form::controlChanged()
+{
+    for (const std::unique_ptr<RestingTimer> &timer : timers_)
+        timer->windowChanged();
 }
 
 void Win32Form::showMessageBox(std::u16string_view body, MessageBoxStyle style,
@@ -586,9 +627,11 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_COMMAND:
         if (Control *control = controlOf(reinterpret_cast<HWND>(lParam))) {
-            if (HIWORD(wParam) == EN_CHANGE && control->change)
-                control->change();
-            else if (HIWORD(wParam) == BN_CLICKED && control->click)
+            if (HIWORD(wParam) == EN_CHANGE) {
+                if (control->change)
+                    control->change();
+                controlChanged();
+            } else if (HIWORD(wParam) == BN_CLICKED && control->click)
                 control->click();
             return 0;
         }
@@ -647,6 +690,7 @@ void Win32Form::destroyed()
     for (const auto &[id, tick] : slowTimers_)
         KillTimer(window_, id);
     slowTimers_.clear();
+    timers_.clear();
     // The handlers go first, while the controls they hold still exist.
     handlers_.reset();
 }

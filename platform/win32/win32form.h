@@ -11,6 +11,10 @@
 #include <vector>
 #include <windows.h>
 
+namespace platform {
+class RestingTimer;
+}
+
 namespace platform::win32 {
 
 // A window built with plain Win32 from its design: edit and button controls as child windows,
@@ -65,6 +69,8 @@ private:
     Control *controlOf(HWND child);
     void moveFocus(bool backward);
     void destroyed();
+    // Every change to a control, the user's or a handler's, may give a resting timer work.
+    void controlChanged();
 
     const FormDesign &design_;
     HWND window_ = nullptr;
@@ -75,6 +81,7 @@ private:
     std::vector<std::pair<FontDesign, HFONT>> fonts_;
     std::vector<int> subscriptions_;
     std::map<UINT_PTR, std::function<void()>> slowTimers_;
+    std::vector<std::unique_ptr<RestingTimer>> timers_;
     std::shared_ptr<WindowReference> reference_;
     std::unique_ptr<Handlers> handlers_;
 };

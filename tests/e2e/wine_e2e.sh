@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: MIT
 # The 64-bit Windows build under Wine, on its own Xvfb display with openbox: refused keys ring
 # the bell and accepted ones do not; the copy puts the full identifier on the system clipboard
-# and says so, or says it failed while another program holds the clipboard open; "Autor" opens
-# one credits window, which scrolls; and the process outlives the main window while the credits
-# are open.
+# and says so, or says it failed while another program holds the clipboard open; text typed
+# into the hidden field does not last; "Autor" opens one credits window, which scrolls; and the
+# process outlives the main window while the credits are open.
 # Usage: wine_e2e.sh <Velmora.exe> <holdclipboard.exe> <bellcount> <Wine prefix template>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
@@ -44,6 +44,11 @@ e2e_expect_bells 1 "a letter"
 xdotool type --delay 50 5678
 xdotool key slash Q
 e2e_expect_bells 2 "a slash and a capital letter"
+# Typed into the hidden full-identifier field (Tab, Tab from the number field), after the
+# composition has come to rest: overwritten before the copy.
+sleep 0.5
+xdotool key Tab Tab
+xdotool type --delay 50 zz
 
 # After a copy: expects the first box and never the second, and closes it with Enter.
 expect_box() {
