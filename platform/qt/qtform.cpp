@@ -221,8 +221,11 @@ QWidget *QtForm::createControl(const ControlDesign &design)
                          pixels(design.height));
     if (design.font)
         created->setFont(fontOf(*design.font));
+    // Qt gives screen readers the tool tip as the description when none is set.
     if (!design.toolTip.empty())
         created->setToolTip(toQString(design.toolTip));
+    if (!design.accessibleName.empty())
+        created->setAccessibleName(toQString(design.accessibleName));
     created->setEnabled(design.enabled);
     if (takesFocus(design))
         created->setFocusPolicy(Qt::StrongFocus);
