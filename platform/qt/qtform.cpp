@@ -90,7 +90,13 @@ class QtForm::TextBoxAdapter final : public TextBox
 public:
     explicit TextBoxAdapter(QLineEdit *edit) : edit_(edit) {}
     std::u16string text() const override { return edit_->text().toStdU16String(); }
-    void setText(std::u16string_view text) override { edit_->setText(toQString(text)); }
+    // The same text again is no change: rewritten anyway, as the full identifier is on every
+    // tick, it would be announced to screen readers as deleted and typed anew each time.
+    void setText(std::u16string_view text) override
+    {
+        if (const QString wanted = toQString(text); wanted != edit_->text())
+            edit_->setText(wanted);
+    }
 
     QLineEdit *const edit_;
 };

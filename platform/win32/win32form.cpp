@@ -101,7 +101,12 @@ public:
             GetWindowTextW(edit_, text.data(), static_cast<int>(text.size()))));
         return utf16(text);
     }
-    void setText(std::u16string_view text) override { SetWindowTextW(edit_, wide(text).c_str()); }
+    // The same text again is no change, not a value change for screen readers on every tick.
+    void setText(std::u16string_view text) override
+    {
+        if (text != this->text())
+            SetWindowTextW(edit_, wide(text).c_str());
+    }
 
 private:
     const HWND edit_;
