@@ -10,6 +10,7 @@
 #include "twips.h"
 #include "windowframe.h"
 
+#include <QAccessibleWidget>
 #include <QCursor>
 #include <QLabel>
 #include <QPixmap>
@@ -83,6 +84,15 @@ bool takesFocus(const ControlDesign &design)
             design.kind == ControlKind::PictureBox);
 }
 
+// A form is a window of its own: screen readers announce a frame by its title on activation,
+// where a plain widget would be a nameless filler.
+QAccessibleInterface *formAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(QtForm::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 class QtForm::TextBoxAdapter final : public TextBox
@@ -124,6 +134,8 @@ QtForm::QtForm(const FormDesign &design)
     : design_(design), reference_(std::make_shared<WindowReference>(this))
 {
     initResources();
+    static const bool accessibleAsWindow = (QAccessible::installFactory(formAccessible), true);
+    Q_UNUSED(accessibleAsWindow);
     setObjectName(fromName(design.name));
     setWindowTitle(toQString(design.title));
     setFont(fontOf(design.font));
