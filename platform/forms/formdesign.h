@@ -52,7 +52,11 @@ struct ControlDesign
     Alignment alignment = Alignment::Left;
     bool wordWrap = false;
     MousePointer pointer = MousePointer::Default;
+    // Read by screen readers as the control's description as well.
     std::u16string_view toolTip = {};
+    // What a screen reader calls the control. Empty: its caption, if any; a text box needs one,
+    // since the label painted above it is not tied to it.
+    std::u16string_view accessibleName = {};
     // Place in the tab order; -1 for none. Labels hold one but never take the focus.
     int tabIndex = -1;
     // Text boxes: 0 is no limit. A locked text box can take the focus but not be edited.

@@ -11,6 +11,7 @@
 #include "twips.h"
 #include "windowframe.h"
 
+#include <QAccessibleWidget>
 #include <QCursor>
 #include <QLabel>
 #include <QPixmap>
@@ -84,6 +85,15 @@ bool takesFocus(const ControlDesign &design)
             design.kind == ControlKind::PictureBox);
 }
 
+// A form is a window of its own: screen readers announce a frame by its title on activation,
+// where a plain widget would be a nameless filler.
+QAccessibleInterface *formAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(QtForm::staticMetaObject.className()) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 class QtForm::TextBoxAdapter final : public TextBox
@@ -91,11 +101,12 @@ class QtForm::TextBoxAdapter final : public TextBox
 public:
     explicit TextBoxAdapter(QLineEdit *edit) : edit_(edit) {}
     std::u16string text() const override { return edit_->text().toStdU16String(); }
-    // Writing the same text again would only move the cursor to the end.
+    // The same text again is no change: rewritten anyway, as the full identifier is on every
+    // tick, it would be announced to screen readers as deleted and typed anew each time.
     void setText(std::u16string_view text) override
     {
-        if (const QString written = toQString(text); written != edit_->text())
-            edit_->setText(written);
+        if (const QString wanted = toQString(text); wanted != edit_->text())
+            edit_->setText(wanted);
     }
 
     QLineEdit *const edit_;
@@ -133,6 +144,8 @@ QtForm::QtForm(const FormDesign &design)
     : design_(design), reference_(std::make_shared<WindowReference>(this))
 {
     initResources();
+    static const bool accessibleAsWindow = (QAccessible::installFactory(formAccessible), true);
+    Q_UNUSED(accessibleAsWindow);
     setObjectName(fromName(design.name));
     setWindowTitle(toQString(design.title));
     setFont(fontOf(design.font));
@@ -237,8 +250,11 @@ QWidget *QtForm::createControl(const ControlDesign &design)
                          pixels(design.height));
     if (design.font)
         created->setFont(fontOf(*design.font));
+    // Qt gives screen readers the tool tip as the description when none is set.
     if (!design.toolTip.empty())
         created->setToolTip(toQString(design.toolTip));
+    if (!design.accessibleName.empty())
+        created->setAccessibleName(toQString(design.accessibleName));
     created->setEnabled(design.enabled);
     if (takesFocus(design))
         created->setFocusPolicy(Qt::StrongFocus);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "win32form.h"
 
+#include "accessible.h"
 #include "heartbeat.h"
 #include "picture.h"
 #include "resourceids.h"
@@ -62,6 +63,13 @@ int ansiCode(wchar_t character)
     return '?';
 }
 
+// A control's name and description for screen readers: the design's, and its tool tip.
+LRESULT describeControl(HWND window, WPARAM wParam, LPARAM lParam, const ControlDesign &design,
+                        std::u16string_view name)
+{
+    return answerGetObject(window, wParam, lParam, wide(name), wide(design.toolTip));
+}
+
 void registerClasses(WNDPROC formProc, WNDPROC pictureBoxProc)
 {
     static bool registered = false;
@@ -102,7 +110,7 @@ public:
             GetWindowTextW(edit_, text.data(), static_cast<int>(text.size()))));
         return utf16(text);
     }
-    // Writing the same text again would only move the caret and raise a change.
+    // The same text again is no change: not for the resting timers, nor for screen readers.
     void setText(std::u16string_view text) override
     {
         if (text != this->text())
@@ -335,6 +343,7 @@ HWND Win32Form::createChild(Control &control)
         control.textBox = std::make_unique<TextBoxControl>(child);
         break;
     case ControlKind::CommandButton:
+        SetWindowSubclass(child, buttonProc, 0, reinterpret_cast<DWORD_PTR>(&control));
         control.button = std::make_unique<ButtonControl>(child, [this] { controlChanged(); });
         break;
     case ControlKind::PictureBox:
@@ -392,6 +401,22 @@ void Win32Form::paintContents(HDC dc, std::string_view container)
             SelectObject(dc, previous);
         }
     }
+}
+
+// What a screen reader reads of a picture box: the labels it holds, top to bottom, one a line.
+std::u16string Win32Form::heldCaptions(std::string_view container) const
+{
+    std::vector<const ControlDesign *> labels;
+    for (const auto &control : controls_) {
+        if (control->design->container == container && control->design->kind == ControlKind::Label)
+            labels.push_back(control->design);
+    }
+    std::stable_sort(labels.begin(), labels.end(),
+                     [](auto *a, auto *b) { return a->top < b->top; });
+    std::u16string captions;
+    for (const ControlDesign *label : labels)
+        captions.append(captions.empty() ? u"" : u"\n").append(label->text);
+    return captions;
 }
 
 Win32Form::Control &Win32Form::control(std::string_view name, ControlKind kind)
@@ -576,6 +601,16 @@ LRESULT CALLBACK Win32Form::pictureBoxProc(HWND window, UINT message, WPARAM wPa
     case WM_LBUTTONDOWN:
         SetFocus(window);
         return 0;
+    case WM_GETOBJECT:
+        if (const Control *control = form->controlOf(window)) {
+            const ControlDesign &design = *control->design;
+            const std::u16string name = design.accessibleName.empty()
+                                            ? form->heldCaptions(design.name)
+                                            : std::u16string(design.accessibleName);
+            if (LRESULT object = describeControl(window, wParam, lParam, design, name))
+                return object;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -592,8 +627,28 @@ LRESULT CALLBACK Win32Form::editProc(HWND window, UINT message, WPARAM wParam, L
         if (code == 0)
             return 0;
     }
+    if (message == WM_GETOBJECT) {
+        if (LRESULT object = describeControl(window, wParam, lParam, *control->design,
+                                             control->design->accessibleName))
+            return object;
+    }
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(window, editProc, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32Form::buttonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR data)
+{
+    const auto *control = reinterpret_cast<const Control *>(data);
+    // The system names a button by its caption; the tool tip is added as its description.
+    if (message == WM_GETOBJECT) {
+        if (LRESULT object = describeControl(window, wParam, lParam, *control->design,
+                                             control->design->accessibleName))
+            return object;
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, buttonProc, 0);
     return DefSubclassProc(window, message, wParam, lParam);
 }
 

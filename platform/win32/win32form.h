@@ -58,6 +58,8 @@ private:
     static LRESULT CALLBACK pictureBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK editProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR id, DWORD_PTR control);
+    static LRESULT CALLBACK buttonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR control);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void createControls();
@@ -65,6 +67,7 @@ private:
     void addToolTip(const Control &control);
     HFONT font(const std::optional<FontDesign> &design);
     void paintContents(HDC dc, std::string_view container);
+    std::u16string heldCaptions(std::string_view container) const;
     Control &control(std::string_view name, ControlKind kind);
     Control *controlOf(HWND child);
     void moveFocus(bool backward);

@@ -148,3 +148,36 @@ e2e_build_package() {
         fail "cpack failed: $(cat "$E2E_TMP/cpack.log")"
     ls "$E2E_TMP"/velmora_*.deb
 }
+
+# Starts a D-Bus session bus of the test's own, as a desktop session has.
+e2e_start_session_bus() {
+    export XDG_RUNTIME_DIR=$E2E_TMP/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    dbus-daemon --session --nofork --print-address=3 3>"$E2E_TMP/session-bus" \
+        >"$E2E_TMP/dbus.log" 2>&1 &
+    E2E_PIDS+=($!)
+    local i
+    for i in $(seq 100); do
+        [ -s "$E2E_TMP/session-bus" ] && break
+        sleep 0.05
+    done
+    [ -s "$E2E_TMP/session-bus" ] || fail "dbus-daemon did not start: $(cat "$E2E_TMP/dbus.log")"
+    export DBUS_SESSION_BUS_ADDRESS
+    DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/session-bus")
+}
+
+# Starts the accessibility bus on the session bus, with at-spi2-core's launcher (the registry
+# daemon is started by that bus when first asked), as a desktop session does for screen readers.
+# Programs already running join it when it appears.
+e2e_start_accessibility_bus() {
+    /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/at-spi.log" 2>&1 &
+    E2E_PIDS+=($!)
+    local i
+    for i in $(seq 100); do
+        dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null |
+            grep -q 'boolean true' && return 0
+        sleep 0.05
+    done
+    fail "the accessibility bus did not start: $(cat "$E2E_TMP/at-spi.log")"
+}

@@ -15,6 +15,7 @@ format=$2
 # from ole32, OleLoadPicture from oleaut32); and msvcrt, the C runtime MinGW builds against, a
 # system component since Windows 2000. Anything else (MinGW's own libgcc or libstdc++, or a
 # library for a feature nobody asked for) would have to ship beside the executable or be missed.
+# oleacc.dll, for screen readers, is loaded only when one first asks, so it is no import either.
 allowed='kernel32.dll user32.dll gdi32.dll comctl32.dll ole32.dll oleaut32.dll msvcrt.dll'
 
 headers=$(objdump -p "$exe") || fail "objdump cannot read $exe"
