@@ -32,9 +32,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
                         CW_USEDEFAULT, 457, 222, nullptr, nullptr, instance, nullptr);
     CreateWindowExW(0, L"STATIC", L"Número", WS_CHILD | WS_VISIBLE, 16, 16, 200, 19, window,
                     nullptr, instance, nullptr);
-    CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 16, 40, 200,
-                    21, window, nullptr, instance, nullptr);
+    HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                                16, 40, 200, 21, window, nullptr, instance, nullptr);
     ShowWindow(window, show);
+    // Focused, as Velmora's number field is: its caret blinks in both.
+    SetFocus(edit);
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

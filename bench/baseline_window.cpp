@@ -14,7 +14,10 @@ int main(int argc, char *argv[])
     window.setWindowTitle(QStringLiteral("Velmora baseline"));
     auto *layout = new QVBoxLayout(&window);
     layout->addWidget(new QLabel(QStringLiteral("Número")));
-    layout->addWidget(new QLineEdit);
+    // Focused, as Velmora's number field is: its caret blinks in both.
+    auto *edit = new QLineEdit;
+    layout->addWidget(edit);
+    edit->setFocus();
     window.show();
     return QApplication::exec();
 }
