@@ -19,5 +19,7 @@ int main(int argc, char *argv[])
     layout->addWidget(edit);
     edit->setFocus();
     window.show();
+    // Active, as Velmora's main window makes itself when shown.
+    window.activateWindow();
     return QApplication::exec();
 }
