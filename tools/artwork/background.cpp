@@ -55,9 +55,10 @@ void drawPortrait(QPainter &p, const QRectF &frame)
     p.drawPath(shoulders);
 }
 
-QImage drawCard()
+QImage drawCard(int scale)
 {
-    QImage card(kCardWidth, kCardHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage card(kCardWidth * scale, kCardHeight * scale, QImage::Format_ARGB32_Premultiplied);
+    card.setDevicePixelRatio(scale);
     card.fill(Qt::transparent);
     QPainter p(&card);
     p.setRenderHint(QPainter::Antialiasing);
@@ -144,6 +145,7 @@ void drawCardInPerspective(QPainter &p, const QImage &card)
 
     // The reflection: the card mirrored about its lower edge, fading out quickly.
     QImage fading = card.mirrored(false, true);
+    fading.setDevicePixelRatio(card.devicePixelRatio());
     {
         QPainter mask(&fading);
         mask.setCompositionMode(QPainter::CompositionMode_DestinationIn);
@@ -178,15 +180,17 @@ void drawName(QPainter &p)
 
 } // namespace
 
-QImage drawBackground()
+QImage drawBackground(int scale)
 {
-    QImage picture(509, 258, QImage::Format_RGB32);
+    QImage picture(509 * scale, 258 * scale, QImage::Format_RGB32);
     picture.fill(Qt::black);
     QPainter p(&picture);
+    // The same drawing at every scale; each element is drawn at full resolution, not enlarged.
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::TextAntialiasing);
     drawName(p);
-    drawCardInPerspective(p, drawCard());
+    drawCardInPerspective(p, drawCard(scale));
     return picture;
 }
