@@ -140,7 +140,9 @@ void drawCardInPerspective(QPainter &p, const QImage &card)
     const QPolygonF laid({{22, 86}, {178, 70}, {196, 170}, {14, 182}});
     QTransform onPicture;
     QTransform::quadToQuad(flat, laid, onPicture);
-    p.setTransform(onPicture);
+    // Combined with the picture's scale, which the caller has set.
+    const QTransform picture = p.transform();
+    p.setTransform(onPicture * picture);
     p.drawImage(0, 0, card);
 
     // The reflection: the card mirrored about its lower edge, fading out quickly.
@@ -156,9 +158,9 @@ void drawCardInPerspective(QPainter &p, const QImage &card)
     }
     const QPolygonF mirrored({{14, 184}, {196, 172}, {212, 262}, {6, 280}});
     QTransform::quadToQuad(flat, mirrored, onPicture);
-    p.setTransform(onPicture);
+    p.setTransform(onPicture * picture);
     p.drawImage(0, 0, fading);
-    p.resetTransform();
+    p.setTransform(picture);
 }
 
 void drawName(QPainter &p)
