@@ -10,13 +10,22 @@
 
 int main(int argc, char *argv[])
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 does both always: windows follow the screen's scale, pixmaps carry their density.
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Velmora"));
-    // Every window takes the application icon unless it sets its own.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/velmora.png")));
+    // Every window takes the application icon unless it sets its own; the desktop picks the size.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/shell/velmora-%1.png").arg(size), QSize(size, size));
+    icon.addFile(QStringLiteral(":/shell/velmora.png"), QSize(48, 48));
+    QApplication::setWindowIcon(icon);
     platform::installSpanishTranslations(app);
     platform::installFontSubstitutes();
     platform::setUserNumberFormat(platform::numberFormatOf(QLocale()));
