@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fonts.h"
 #include "form1.h"
+#include "pictures.h"
 #include "qttext.h"
 #include "translations.h"
 
@@ -20,11 +21,15 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Velmora"));
-    // Every window takes the application icon unless it sets its own; the desktop picks the size.
-    QIcon icon;
-    for (const int size : {16, 24, 32, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/shell/velmora-%1.png").arg(size), QSize(size, size));
-    icon.addFile(QStringLiteral(":/shell/velmora.png"), QSize(48, 48));
+    // Every window takes the application icon unless it sets its own. Dense screens also get the
+    // larger sizes; at 100 % the desktop scales the one 48-pixel image as ever, and start-up does
+    // not decode sizes nobody shows.
+    QIcon icon(platform::qt::loadPng(QStringLiteral(":/shell/velmora.png")));
+    if (qApp->devicePixelRatio() > 1) {
+        for (const int size : {64, 128})
+            icon.addPixmap(
+                platform::qt::loadPng(QStringLiteral(":/shell/velmora-%1.png").arg(size)));
+    }
     QApplication::setWindowIcon(icon);
     platform::installSpanishTranslations(app);
     platform::installFontSubstitutes();

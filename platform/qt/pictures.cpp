@@ -1,19 +1,29 @@
 // SPDX-License-Identifier: MIT
 #include "pictures.h"
 
+#include <QImageReader>
 #include <QPainter>
 #include <cmath>
 
 namespace platform::qt {
 
+QPixmap loadPng(const QString &path)
+{
+    // Left to guess, the reader would load every image format plugin to ask each whether it
+    // reads the file; told the format, it uses the built-in PNG reader alone.
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 QPixmap sharpPixmap(const QString &path, qreal ratio)
 {
     if (ratio <= 1)
-        return QPixmap(path);
+        return loadPng(path);
     const int dot = static_cast<int>(path.lastIndexOf(QLatin1Char('.')));
-    QPixmap pixmap(path.left(dot) + QStringLiteral("@2x") + path.mid(dot));
+    QPixmap pixmap = loadPng(path.left(dot) + QStringLiteral("@2x") + path.mid(dot));
     if (pixmap.isNull())
-        return QPixmap(path);
+        return loadPng(path);
     if (ratio != 2) {
         const QSize size(static_cast<int>(std::lround(pixmap.width() / 2.0 * ratio)),
                          static_cast<int>(std::lround(pixmap.height() / 2.0 * ratio)));

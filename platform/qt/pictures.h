@@ -7,6 +7,9 @@
 
 namespace platform::qt {
 
+// A PNG picture, read without any image format plugin.
+QPixmap loadPng(const QString &path);
+
 // The sharpest pixmap of a picture for a screen of the given device pixel ratio. Each picture
 // comes at 1x and at 2x ("name@2x.ext"): at 1 the 1x one as it is, at 2 the 2x one, and at any
 // other ratio above 1 the 2x one smoothly resized to the screen's pixels, so that it is drawn

@@ -72,8 +72,8 @@ const QCursor &pointingHand()
     static const QCursor hand = [] {
         const qreal ratio = qApp->devicePixelRatio();
         if (ratio <= 1)
-            return QCursor(QPixmap(QStringLiteral(":/main_window/pointing_hand.png")), 5, 0);
-        QPixmap pixmap(QStringLiteral(":/main_window/pointing_hand@2x.png"));
+            return QCursor(loadPng(QStringLiteral(":/main_window/pointing_hand.png")), 5, 0);
+        QPixmap pixmap = loadPng(QStringLiteral(":/main_window/pointing_hand@2x.png"));
         pixmap.setDevicePixelRatio(2);
         return QCursor(pixmap, 10, 0);
     }();
