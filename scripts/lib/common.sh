@@ -15,7 +15,7 @@ VELMORA_BUILD_PACKAGES=(
 # to compute a package's dependencies, and lintian to check the package.
 VELMORA_TEST_PACKAGES=(
     qtbase5-dev qtbase5-dev-tools qttranslations5-l10n
-    xvfb xauth xdotool xclip x11-utils x11-apps openbox libx11-dev imagemagick
+    xvfb xauth xdotool xclip x11-utils x11-apps openbox libx11-dev imagemagick python3 libxfixes3
     binutils-mingw-w64-i686 g++-mingw-w64-i686 icoutils
     desktop-file-utils appstream lintian
     googletest

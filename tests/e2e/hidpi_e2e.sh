@@ -3,7 +3,8 @@
 # The background picture at the screen's scale: at 100 % the main window shows the 1x artwork
 # pixel for pixel; at 125, 150 and 200 % (QT_SCALE_FACTOR) it shows the 2x artwork at that
 # size, measurably closer to it than to the 1x picture enlarged, which is what a blurred
-# picture would be.
+# picture would be. Over a button the pointer is the 32 x 32 hand with its hot spot at (5, 0) at
+# 100 %, and the 64 x 64 one with its hot spot at (10, 0) at 200 %.
 # Usage: hidpi_e2e.sh <path to Velmora> <source folder>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
@@ -14,6 +15,22 @@ pictures=$2/main_window
 rmse() {
     # compare's status tells only that the pictures differ.
     { compare -metric RMSE "$1" "$2" null: 2>&1 || true; } | sed -n 's/.*(\(.*\)).*/\1/p'
+}
+
+# The pointer the X server shows, as "WIDTHxHEIGHT XHOT,YHOT", through XFixes.
+pointer() {
+    python3 - <<'PY'
+import ctypes
+x11, xfixes = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
+class Image(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort),
+                ("height", ctypes.c_ushort), ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort)]
+x11.XOpenDisplay.restype = ctypes.c_void_p
+xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(Image)
+image = xfixes.XFixesGetCursorImage(x11.XOpenDisplay(None)).contents
+print(f"{image.width}x{image.height} {image.xhot},{image.yhot}")
+PY
 }
 
 e2e_start_display
@@ -29,6 +46,15 @@ for pair in 1:0 1.25:0.03 1.5:0.03 2:0.005; do
     size=$(awk -v s="$scale" 'BEGIN {printf "%dx%d", int(509 * s + 0.5), int(258 * s + 0.5)}')
     region=$(awk -v s="$scale" 'BEGIN {printf "%dx%d+0+0", int(240 * s + 0.5), int(193 * s)}')
     import -window "$main" "$E2E_TMP/shot.png"
+    # Over "Autor", at 408,168 and 41 x 25 at 100 %.
+    xdotool mousemove --window "$main" \
+        $(awk -v s="$scale" 'BEGIN {print int(420 * s), int(180 * s)}')
+    sleep 0.3
+    seen_pointer=$(pointer)
+    case $scale in
+    1) [ "$seen_pointer" = "32x32 5,0" ] || fail "the pointer at 100 % is $seen_pointer" ;;
+    2) [ "$seen_pointer" = "64x64 10,0" ] || fail "the pointer at 200 % is $seen_pointer" ;;
+    esac
     kill "$pid"
     wait "$pid" 2>/dev/null || true
     convert "$E2E_TMP/shot.png" -alpha off -crop "$region" +repage "$E2E_TMP/seen.png"
