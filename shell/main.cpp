@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "fonts.h"
 #include "form1.h"
+#include "pictures.h"
 #include "qttext.h"
 #include "translations.h"
 
@@ -10,13 +11,26 @@
 
 int main(int argc, char *argv[])
 {
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Qt 6 does both always: windows follow the screen's scale, pixmaps carry their density.
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Velmora"));
-    // Every window takes the application icon unless it sets its own.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/shell/velmora.png")));
+    // Every window takes the application icon unless it sets its own. Dense screens also get the
+    // larger sizes; at 100 % the desktop scales the one 48-pixel image as ever, and start-up does
+    // not decode sizes nobody shows.
+    QIcon icon(platform::qt::loadPng(QStringLiteral(":/shell/velmora.png")));
+    if (qApp->devicePixelRatio() > 1) {
+        for (const int size : {64, 128})
+            icon.addPixmap(
+                platform::qt::loadPng(QStringLiteral(":/shell/velmora-%1.png").arg(size)));
+    }
+    QApplication::setWindowIcon(icon);
     platform::installSpanishTranslations(app);
     platform::installFontSubstitutes();
     platform::setUserNumberFormat(platform::numberFormatOf(QLocale()));

@@ -4,6 +4,7 @@
 #include "keypresshook.h"
 #include "messagebox.h"
 #include "picturebox.h"
+#include "pictures.h"
 #include "qttext.h"
 #include "restingtimer.h"
 #include "singlelineedit.h"
@@ -12,6 +13,7 @@
 #include "windowframe.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCursor>
 #include <QLabel>
 #include <QPixmap>
@@ -58,16 +60,25 @@ QString picturePath(Picture picture)
 {
     switch (picture) {
     case Picture::Background:
-        return QStringLiteral(":/main_window/background.jpg");
+        // PNG, which Qt reads without a plugin: the committed JPEG as decoded.
+        return QStringLiteral(":/main_window/background.png");
     case Picture::None:
         break;
     }
     return {};
 }
 
+// For the densest screen: a pointer is made once, and it is not smoothed.
 const QCursor &pointingHand()
 {
-    static const QCursor hand(QPixmap(QStringLiteral(":/main_window/pointing_hand.png")), 5, 0);
+    static const QCursor hand = [] {
+        const qreal ratio = qApp->devicePixelRatio();
+        if (ratio <= 1)
+            return QCursor(loadPng(QStringLiteral(":/main_window/pointing_hand.png")), 5, 0);
+        QPixmap pixmap = loadPng(QStringLiteral(":/main_window/pointing_hand@2x.png"));
+        pixmap.setDevicePixelRatio(2);
+        return QCursor(pixmap, 10, 0);
+    }();
     return hand;
 }
 
@@ -196,10 +207,7 @@ QWidget *QtForm::createControl(const ControlDesign &design)
     QWidget *created = nullptr;
     switch (design.kind) {
     case ControlKind::Image: {
-        auto *image = new QLabel(parent);
-        image->setPixmap(QPixmap(picturePath(design.picture)));
-        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        created = image;
+        created = new PictureImage(picturePath(design.picture), parent);
         break;
     }
     case ControlKind::Label: {

@@ -8,14 +8,17 @@ namespace {
 
 using CreateStdAccessibleObjectFunction = HRESULT(WINAPI *)(HWND, LONG, REFIID, void **);
 using LresultFromObjectFunction = LRESULT(WINAPI *)(REFIID, WPARAM, LPUNKNOWN);
+using SysAllocStringLenFunction = BSTR(WINAPI *)(const OLECHAR *, UINT);
 
 struct Oleacc
 {
     CreateStdAccessibleObjectFunction createStdAccessibleObject = nullptr;
     LresultFromObjectFunction lresultFromObject = nullptr;
+    // From oleaut32, which oleacc loads anyway.
+    SysAllocStringLenFunction sysAllocStringLen = nullptr;
 };
 
-// Only screen readers and other assistive programs ask, so most runs never load it.
+// Only screen readers and other assistive programs ask, so most runs never load them.
 const Oleacc &oleacc()
 {
     static const Oleacc loaded = [] {
@@ -26,6 +29,10 @@ const Oleacc &oleacc()
                     reinterpret_cast<void *>(GetProcAddress(library, "CreateStdAccessibleObject")));
             functions.lresultFromObject = reinterpret_cast<LresultFromObjectFunction>(
                 reinterpret_cast<void *>(GetProcAddress(library, "LresultFromObject")));
+        }
+        if (HMODULE library = LoadLibraryW(L"oleaut32.dll")) {
+            functions.sysAllocStringLen = reinterpret_cast<SysAllocStringLenFunction>(
+                reinterpret_cast<void *>(GetProcAddress(library, "SysAllocStringLen")));
         }
         return functions;
     }();
@@ -202,7 +209,8 @@ private:
             return (standard_->*standard)(child, text);
         if (!text)
             return E_POINTER;
-        *text = SysAllocStringLen(ours.data(), static_cast<UINT>(ours.size()));
+        // Loaded before this object was made.
+        *text = oleacc().sysAllocStringLen(ours.data(), static_cast<UINT>(ours.size()));
         return *text ? S_OK : E_OUTOFMEMORY;
     }
 
@@ -221,7 +229,8 @@ LRESULT answerGetObject(HWND window, WPARAM wParam, LPARAM lParam, const std::ws
     if (static_cast<LONG>(lParam) != OBJID_CLIENT || (name.empty() && description.empty()))
         return 0;
     const Oleacc &functions = oleacc();
-    if (!functions.createStdAccessibleObject || !functions.lresultFromObject)
+    if (!functions.createStdAccessibleObject || !functions.lresultFromObject ||
+        !functions.sysAllocStringLen)
         return 0;
     IAccessible *standard = nullptr;
     if (FAILED(functions.createStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,

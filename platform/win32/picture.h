@@ -5,8 +5,8 @@
 
 namespace platform::win32 {
 
-// A picture carried in the executable's resources in a format the system decodes (the
-// background is the baseline JPEG itself), as a bitmap the caller owns; null if it fails.
-HBITMAP loadPictureResource(int identifier);
+// A 24-bit bitmap carried in the executable's resources (the committed JPEG as decoded, so
+// that no codec is loaded), as a DIB section the caller owns; null if it fails.
+HBITMAP loadBitmapResource(int identifier);
 
 } // namespace platform::win32

@@ -6,7 +6,6 @@
 #include "win32text.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 #include <windows.h>
 
 namespace platform::win32 {
@@ -25,7 +24,6 @@ std::u16string localeText(LCTYPE item, std::u16string_view fallback)
 
 void initialise()
 {
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     // Windows leaves the positive sign empty where it is the usual "+".

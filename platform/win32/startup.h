@@ -3,8 +3,8 @@
 
 namespace platform::win32 {
 
-// What the process needs before its first window: COM for the picture decoder, the common
-// controls, and the user's number format from the regional settings.
+// What the process needs before its first window: the common controls, and the user's number
+// format from the regional settings.
 void initialise();
 
 // Runs the message loop until the last window has closed, handling Tab and Enter as the old

@@ -2,6 +2,7 @@
 #include "win32form.h"
 
 #include "accessible.h"
+#include "dpi.h"
 #include "heartbeat.h"
 #include "picture.h"
 #include "resourceids.h"
@@ -21,15 +22,8 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"VelmoraForm";
 constexpr wchar_t kPictureBoxClass[] = L"VelmoraPictureBox";
-// At 96 dots per inch.
-constexpr int kTwipsPerPixel = 15;
 
 int openForms = 0;
-
-int pixels(int twips)
-{
-    return twips / kTwipsPerPixel;
-}
 
 COLORREF colourOf(Rgb colour)
 {
@@ -70,7 +64,7 @@ LRESULT describeControl(HWND window, WPARAM wParam, LPARAM lParam, const Control
     return answerGetObject(window, wParam, lParam, wide(name), wide(design.toolTip));
 }
 
-void registerClasses(WNDPROC formProc, WNDPROC pictureBoxProc)
+void registerClasses(WNDPROC formProc, WNDPROC pictureBoxProc, UINT dpi)
 {
     static bool registered = false;
     if (registered)
@@ -81,8 +75,15 @@ void registerClasses(WNDPROC formProc, WNDPROC pictureBoxProc)
     form.lpfnWndProc = formProc;
     form.hInstance = instance;
     form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    form.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+    // At 96 dots per inch the one 48-pixel image, resized, as ever; denser screens take the
+    // image of their size from the icon that holds every size.
+    const int icon = dpi > kDesignDpi ? VELMORA_ICON_SIZES : 1;
+    form.hIcon = dpi > kDesignDpi
+                     ? static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(icon), IMAGE_ICON,
+                                                     GetSystemMetrics(SM_CXICON),
+                                                     GetSystemMetrics(SM_CYICON), 0))
+                     : LoadIconW(instance, MAKEINTRESOURCEW(1));
+    form.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(icon), IMAGE_ICON,
                                                  GetSystemMetrics(SM_CXSMICON),
                                                  GetSystemMetrics(SM_CYSMICON), 0));
     form.lpszClassName = kFormClass;
@@ -143,8 +144,9 @@ private:
 class Win32Form::PictureBoxControl final : public PictureBox
 {
 public:
-    PictureBoxControl(HWND box, const ControlDesign &design, std::function<void()> changed)
-        : box_(box), design_(design), changed_(std::move(changed))
+    PictureBoxControl(HWND box, const ControlDesign &design, const UINT &dpi,
+                      std::function<void()> changed)
+        : box_(box), design_(design), dpi_(dpi), changed_(std::move(changed))
     {}
 
     float top() const override { return top_.value_or(static_cast<float>(design_.top)); }
@@ -153,21 +155,27 @@ public:
         if (top_ == twips)
             return;
         top_ = twips;
-        SetWindowPos(box_, nullptr, pixels(design_.left),
-                     static_cast<int>(std::lround(twips / kTwipsPerPixel)), 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        place();
         changed_();
     }
     float scaleHeight() const override
     {
         RECT inner;
         GetClientRect(box_, &inner);
-        return static_cast<float>((inner.bottom - inner.top) * kTwipsPerPixel);
+        return static_cast<float>(inner.bottom - inner.top) * 1440.0f / static_cast<float>(dpi_);
+    }
+    // Where the twips position falls at the window's present density.
+    void place() const
+    {
+        SetWindowPos(box_, nullptr, pixelsAt(design_.left, dpi_),
+                     static_cast<int>(std::lround(top() * static_cast<float>(dpi_) / 1440.0f)), 0,
+                     0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
 private:
     const HWND box_;
     const ControlDesign &design_;
+    const UINT &dpi_;
     const std::function<void()> changed_;
     // Until first set, the design-time position is the twips position.
     std::optional<float> top_;
@@ -203,15 +211,17 @@ private:
 
 Win32Form *Win32Form::create(const FormDesign &design)
 {
-    registerClasses(formProc, pictureBoxProc);
+    const UINT dpi = systemDpi();
+    registerClasses(formProc, pictureBoxProc, dpi);
     auto *form = new Win32Form(design);
+    form->dpi_ = dpi;
     const bool tool = design.border == Border::FixedToolWindow;
     // Fixed borders: no sizing frame and no maximise button.
     const DWORD style =
         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (tool ? 0 : WS_MINIMIZEBOX);
     const DWORD extendedStyle = tool ? WS_EX_TOOLWINDOW : 0;
-    RECT outer{0, 0, pixels(design.clientWidth), pixels(design.clientHeight)};
-    AdjustWindowRectEx(&outer, style, FALSE, extendedStyle);
+    RECT outer{0, 0, pixelsAt(design.clientWidth, dpi), pixelsAt(design.clientHeight, dpi)};
+    adjustWindowRect(outer, style, extendedStyle, dpi);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
     // Centred on the primary screen's work area, frame included.
@@ -236,6 +246,13 @@ Win32Form::~Win32Form()
         DeleteObject(font);
     if (background_)
         DeleteObject(background_);
+    if (pointer_)
+        DestroyCursor(pointer_);
+}
+
+int Win32Form::pixels(int twips) const
+{
+    return pixelsAt(twips, dpi_);
 }
 
 void Win32Form::setHandlers(std::unique_ptr<Handlers> handlers)
@@ -255,10 +272,7 @@ HFONT Win32Form::font(const std::optional<FontDesign> &design)
         if (font.face == wanted.face && font.points == wanted.points && font.bold == wanted.bold)
             return handle;
     }
-    HDC screen = GetDC(nullptr);
-    const int height =
-        -static_cast<int>(std::lround(wanted.points * GetDeviceCaps(screen, LOGPIXELSY) / 72.0));
-    ReleaseDC(nullptr, screen);
+    const int height = -static_cast<int>(std::lround(wanted.points * dpi_ / 72.0));
     HFONT handle =
         CreateFontW(height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                     ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -272,11 +286,10 @@ void Win32Form::createControls()
     for (const ControlDesign &design : design_.controls) {
         auto control = std::make_unique<Control>();
         control->design = &design;
-        if (design.kind == ControlKind::Image && design.picture == Picture::Background)
-            background_ = loadPictureResource(VELMORA_BACKGROUND_PICTURE);
         control->window = createChild(*control);
         controls_.push_back(std::move(control));
     }
+    loadPictures();
     // The design lists the topmost first; each sent to the bottom in turn ends in that order.
     for (const auto &control : controls_) {
         if (control->window)
@@ -349,7 +362,7 @@ HWND Win32Form::createChild(Control &control)
     case ControlKind::PictureBox:
         SetWindowLongPtrW(child, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
         control.pictureBox =
-            std::make_unique<PictureBoxControl>(child, design, [this] { controlChanged(); });
+            std::make_unique<PictureBoxControl>(child, design, dpi_, [this] { controlChanged(); });
         break;
     default:
         break;
@@ -382,11 +395,27 @@ void Win32Form::paintContents(HDC dc, std::string_view container)
         const RECT box{pixels(design.left), pixels(design.top), pixels(design.left + design.width),
                        pixels(design.top + design.height)};
         if (design.kind == ControlKind::Image && background_) {
-            // Unscaled, from the top-left corner; what does not fit is cut off.
+            // Unscaled, from the top-left corner; what does not fit is cut off. Between 1x and
+            // 2x the 2x picture is resized to the screen's pixels.
             HDC source = CreateCompatibleDC(dc);
             const HGDIOBJ previous = SelectObject(source, background_);
-            BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, source, 0, 0,
-                   SRCCOPY);
+            BITMAP bitmap{};
+            GetObjectW(background_, sizeof(bitmap), &bitmap);
+            const int density = static_cast<int>(kDesignDpi) * backgroundScale_;
+            if (static_cast<int>(dpi_) == density) {
+                BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, source, 0,
+                       0, SRCCOPY);
+            } else {
+                const int saved = SaveDC(dc);
+                IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+                SetStretchBltMode(dc, HALFTONE);
+                SetBrushOrgEx(dc, 0, 0, nullptr);
+                StretchBlt(dc, box.left, box.top,
+                           MulDiv(bitmap.bmWidth, static_cast<int>(dpi_), density),
+                           MulDiv(bitmap.bmHeight, static_cast<int>(dpi_), density), source, 0, 0,
+                           bitmap.bmWidth, bitmap.bmHeight, SRCCOPY);
+                RestoreDC(dc, saved);
+            }
             SelectObject(source, previous);
             DeleteDC(source);
         } else if (design.kind == ControlKind::Label) {
@@ -694,9 +723,7 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETCURSOR:
         if (const Control *control = controlOf(reinterpret_cast<HWND>(wParam))) {
             if (control->design->pointer == MousePointer::PointingHand) {
-                static const HCURSOR hand =
-                    LoadCursorW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(VELMORA_POINTING_HAND));
-                SetCursor(hand);
+                SetCursor(pointer_);
                 return TRUE;
             }
             if (control->design->pointer == MousePointer::Arrow) {
@@ -705,6 +732,9 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             }
         }
         break;
+    case WM_DPICHANGED:
+        changeDpi(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+        return 0;
     case WM_ACTIVATE:
         // Like a dialog, the window gives the focus back to the control that last had it.
         if (LOWORD(wParam) == WA_INACTIVE) {
@@ -735,6 +765,55 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// The pictures for the window's density: the 2x ones above 96 dots per inch.
+void Win32Form::loadPictures()
+{
+    const bool dense = dpi_ > kDesignDpi;
+    if (background_)
+        DeleteObject(background_);
+    background_ = nullptr;
+    for (const auto &control : controls_) {
+        const ControlDesign &design = *control->design;
+        if (design.kind == ControlKind::Image && design.picture == Picture::Background)
+            background_ = loadBitmapResource(dense ? VELMORA_BACKGROUND_PICTURE_2X
+                                                   : VELMORA_BACKGROUND_PICTURE);
+    }
+    backgroundScale_ = dense ? 2 : 1;
+    if (pointer_)
+        DestroyCursor(pointer_);
+    // Two-colour pointers are resized without blending: the 2x one to the screen's size.
+    const int size = pixelsAt(32 * 15, dpi_);
+    pointer_ = static_cast<HCURSOR>(
+        LoadImageW(GetModuleHandleW(nullptr),
+                   MAKEINTRESOURCEW(dense ? VELMORA_POINTING_HAND_2X : VELMORA_POINTING_HAND),
+                   IMAGE_CURSOR, size, size, 0));
+}
+
+// The window moved to a screen of another density, or the screen's changed: the same design
+// laid out again at the new one, in the rectangle the system suggests.
+void Win32Form::changeDpi(UINT dpi, const RECT &suggested)
+{
+    dpi_ = dpi;
+    for (const auto &[design, font] : fonts_)
+        DeleteObject(font);
+    fonts_.clear();
+    loadPictures();
+    for (const auto &control : controls_) {
+        if (!control->window)
+            continue;
+        const ControlDesign &design = *control->design;
+        SetWindowPos(control->window, nullptr, pixels(design.left), pixels(design.top),
+                     pixels(design.width), pixels(design.height), SWP_NOZORDER | SWP_NOACTIVATE);
+        if (control->pictureBox)
+            control->pictureBox->place();
+        SendMessageW(control->window, WM_SETFONT, reinterpret_cast<WPARAM>(font(design.font)),
+                     TRUE);
+    }
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 void Win32Form::destroyed()

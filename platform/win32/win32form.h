@@ -66,6 +66,9 @@ private:
     HWND createChild(Control &control);
     void addToolTip(const Control &control);
     HFONT font(const std::optional<FontDesign> &design);
+    int pixels(int twips) const;
+    void loadPictures();
+    void changeDpi(UINT dpi, const RECT &suggested);
     void paintContents(HDC dc, std::string_view container);
     std::u16string heldCaptions(std::string_view container) const;
     Control &control(std::string_view name, ControlKind kind);
@@ -79,7 +82,12 @@ private:
     HWND window_ = nullptr;
     HWND toolTips_ = nullptr;
     HWND lastFocus_ = nullptr;
+    // Dots per inch of the screen the window is on; the layout, fonts and pictures follow it.
+    UINT dpi_ = 96;
     HBITMAP background_ = nullptr;
+    // 2 where the background is the 2x picture.
+    int backgroundScale_ = 1;
+    HCURSOR pointer_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;
     std::vector<std::pair<FontDesign, HFONT>> fonts_;
     std::vector<int> subscriptions_;

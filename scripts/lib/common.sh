@@ -18,6 +18,7 @@ VELMORA_TEST_PACKAGES=(
     qtbase5-dev qtbase5-dev-tools qttranslations5-l10n
     xvfb xauth xdotool xclip x11-utils x11-apps openbox libx11-dev
     dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
+    imagemagick python3 libxfixes3
     binutils-mingw-w64-i686 g++-mingw-w64-i686 icoutils
     desktop-file-utils appstream lintian
     googletest

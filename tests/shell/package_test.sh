@@ -15,9 +15,15 @@ grep -Eq 'libqt[56]widgets' <<<"$depends" || fail "no Qt library among the depen
 
 dpkg-deb -x "$deb" "$E2E_TMP/root"
 for file in usr/bin/Velmora usr/share/applications/example.velmora.Velmora.desktop \
-    usr/share/metainfo/example.velmora.Velmora.metainfo.xml \
-    usr/share/icons/hicolor/48x48/apps/example.velmora.Velmora.png; do
+    usr/share/metainfo/example.velmora.Velmora.metainfo.xml; do
     [ -e "$E2E_TMP/root/$file" ] || fail "the package lacks /$file"
+done
+# The icon in the desktop's usual sizes, each picture of the size its folder names.
+for size in 16 24 32 48 64 128 256; do
+    icon=usr/share/icons/hicolor/${size}x$size/apps/example.velmora.Velmora.png
+    [ -e "$E2E_TMP/root/$icon" ] || fail "the package lacks /$icon"
+    file "$E2E_TMP/root/$icon" | grep -q "PNG image data, $size x $size," ||
+        fail "/$icon is not $size x $size: $(file -b "$E2E_TMP/root/$icon")"
 done
 
 apt-get install --simulate "$deb" >"$E2E_TMP/apt.log" 2>&1 ||

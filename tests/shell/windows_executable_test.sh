@@ -11,12 +11,12 @@ format=$2
 
 # Libraries in System32 of every Windows since 7, and what the program takes from each: processes
 # and memory; windows, messages, the clipboard, the beep and the message box; drawing and fonts;
-# tool tips; the JPEG background, decoded by the system's picture loader (a stream on memory
-# from ole32, OleLoadPicture from oleaut32); and msvcrt, the C runtime MinGW builds against, a
-# system component since Windows 2000. Anything else (MinGW's own libgcc or libstdc++, or a
-# library for a feature nobody asked for) would have to ship beside the executable or be missed.
-# oleacc.dll, for screen readers, is loaded only when one first asks, so it is no import either.
-allowed='kernel32.dll user32.dll gdi32.dll comctl32.dll ole32.dll oleaut32.dll msvcrt.dll'
+# tool tips; and msvcrt, the C runtime MinGW builds against, a system component since Windows
+# 2000. No COM: the background is carried as a bitmap, not decoded by the system's codecs; and
+# oleacc.dll, for screen readers, is loaded only when one first asks. Anything else (MinGW's own
+# libgcc or libstdc++, or a library for a feature nobody asked for) would have to ship beside the
+# executable or be missed.
+allowed='kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll'
 
 headers=$(objdump -p "$exe") || fail "objdump cannot read $exe"
 grep -q "file format $format\$" <<<"$headers" ||

@@ -55,9 +55,10 @@ void drawPortrait(QPainter &p, const QRectF &frame)
     p.drawPath(shoulders);
 }
 
-QImage drawCard()
+QImage drawCard(int scale)
 {
-    QImage card(kCardWidth, kCardHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage card(kCardWidth * scale, kCardHeight * scale, QImage::Format_ARGB32_Premultiplied);
+    card.setDevicePixelRatio(scale);
     card.fill(Qt::transparent);
     QPainter p(&card);
     p.setRenderHint(QPainter::Antialiasing);
@@ -139,11 +140,14 @@ void drawCardInPerspective(QPainter &p, const QImage &card)
     const QPolygonF laid({{22, 86}, {178, 70}, {196, 170}, {14, 182}});
     QTransform onPicture;
     QTransform::quadToQuad(flat, laid, onPicture);
-    p.setTransform(onPicture);
+    // Combined with the picture's scale, which the caller has set.
+    const QTransform picture = p.transform();
+    p.setTransform(onPicture * picture);
     p.drawImage(0, 0, card);
 
     // The reflection: the card mirrored about its lower edge, fading out quickly.
     QImage fading = card.mirrored(false, true);
+    fading.setDevicePixelRatio(card.devicePixelRatio());
     {
         QPainter mask(&fading);
         mask.setCompositionMode(QPainter::CompositionMode_DestinationIn);
@@ -154,9 +158,9 @@ void drawCardInPerspective(QPainter &p, const QImage &card)
     }
     const QPolygonF mirrored({{14, 184}, {196, 172}, {212, 262}, {6, 280}});
     QTransform::quadToQuad(flat, mirrored, onPicture);
-    p.setTransform(onPicture);
+    p.setTransform(onPicture * picture);
     p.drawImage(0, 0, fading);
-    p.resetTransform();
+    p.setTransform(picture);
 }
 
 void drawName(QPainter &p)
@@ -178,15 +182,17 @@ void drawName(QPainter &p)
 
 } // namespace
 
-QImage drawBackground()
+QImage drawBackground(int scale)
 {
-    QImage picture(509, 258, QImage::Format_RGB32);
+    QImage picture(509 * scale, 258 * scale, QImage::Format_RGB32);
     picture.fill(Qt::black);
     QPainter p(&picture);
+    // The same drawing at every scale; each element is drawn at full resolution, not enlarged.
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::TextAntialiasing);
     drawName(p);
-    drawCardInPerspective(p, drawCard());
+    drawCardInPerspective(p, drawCard(scale));
     return picture;
 }

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kSize = 48;
 const QColor kRim(58, 38, 4);
 
 QPainterPath nameFittedTo(const QRectF &box)
@@ -30,12 +29,13 @@ QPainterPath nameFittedTo(const QRectF &box)
 
 } // namespace
 
-QImage drawApplicationIcon()
+QImage drawApplicationIcon(int size)
 {
-    // Drawn large and scaled down, so that the letters keep their weight at 48 pixels.
-    constexpr int scale = 8;
-    constexpr qreal big = kSize * scale;
-    QImage canvas(kSize * scale, kSize * scale, QImage::Format_ARGB32_Premultiplied);
+    // Drawn large and scaled down, so that the letters keep their weight at 48 pixels. The
+    // figures below are for 48 pixels, in units of `scale` canvas pixels.
+    const qreal big = size * 8;
+    const qreal scale = big / 48;
+    QImage canvas(size * 8, size * 8, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -66,11 +66,11 @@ QImage drawApplicationIcon()
     painter.drawPath(nameFittedTo(textBox));
     painter.end();
 
-    QImage icon = canvas.scaled(kSize, kSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+    QImage icon = canvas.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                       .convertToFormat(QImage::Format_ARGB32);
     // One bit of transparency: the edge pixels take the rim's colour and become opaque.
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             const QRgb pixel = icon.pixel(x, y);
             const int alpha = qAlpha(pixel);
             if (alpha < 96) {

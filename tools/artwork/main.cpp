@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QPoint>
 #include <cstdio>
@@ -39,6 +40,21 @@ bool saveBytes(const QByteArray &bytes, const QString &path)
     return true;
 }
 
+// What the builds carry instead of a JPEG, so that no decoder plugin or system codec is needed:
+// the JPEG as decoded, losslessly as PNG (Qt) and as a 24-bit bitmap (Win32 resources).
+bool saveDecoded(const QString &jpeg)
+{
+    const QImage decoded = QImageReader(jpeg, "jpeg").read().convertToFormat(QImage::Format_RGB32);
+    if (decoded.isNull()) {
+        std::fprintf(stderr, "%s: cannot be read back\n", qPrintable(jpeg));
+        return false;
+    }
+    QString base = jpeg;
+    base.chop(4);
+    return save(decoded, base + QStringLiteral(".png")) &&
+           save(decoded, base + QStringLiteral(".bmp"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -51,14 +67,28 @@ int main(int argc, char *argv[])
     const QDir source(QString::fromLocal8Bit(argv[1]));
     bool ok = true;
     // Baseline JPEG with 4:2:0 subsampling is what Qt's writer makes by default.
-    ok &= save(drawBackground(), source.filePath(QStringLiteral("main_window/background.jpg")), 90);
-    const QImage hand = drawPointingHand();
-    ok &= save(hand, source.filePath(QStringLiteral("main_window/pointing_hand.png")));
-    ok &= saveBytes(cursorFile(hand, QPoint(5, 0)),
-                    source.filePath(QStringLiteral("main_window/pointing_hand.cur")));
-    const QImage icon = drawApplicationIcon();
-    ok &= save(icon, source.filePath(QStringLiteral("shell/velmora.png")));
-    ok &= saveBytes(iconImageResource(icon),
-                    source.filePath(QStringLiteral("shell/velmora-icon.bin")));
+    // Each picture also at twice the size, "@2x", for screens at twice the density.
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
+        const QString jpeg =
+            source.filePath(QStringLiteral("main_window/background%1.jpg").arg(suffix));
+        ok &= save(drawBackground(scale), jpeg, 90) && saveDecoded(jpeg);
+        const QImage hand = scale == 1 ? drawPointingHand() : drawPointingHandDouble();
+        ok &= save(hand,
+                   source.filePath(QStringLiteral("main_window/pointing_hand%1.png").arg(suffix)));
+        ok &= saveBytes(
+            cursorFile(hand, QPoint(5 * scale, 0)),
+            source.filePath(QStringLiteral("main_window/pointing_hand%1.cur").arg(suffix)));
+    }
+    // The desktop's usual sizes; 48 is also the Windows program's icon.
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QImage icon = drawApplicationIcon(size);
+        const QString name =
+            size == 48 ? QStringLiteral("velmora") : QStringLiteral("velmora-%1").arg(size);
+        ok &= save(icon, source.filePath(QStringLiteral("shell/%1.png").arg(name)));
+        if (size <= 64)
+            ok &= saveBytes(iconImageResource(icon),
+                            source.filePath(QStringLiteral("shell/%1-icon.bin").arg(name)));
+    }
     return ok ? 0 : 1;
 }

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+namespace platform::qt {
+
+// A PNG picture, read without any image format plugin.
+QPixmap loadPng(const QString &path);
+
+// The sharpest pixmap of a picture for a screen of the given device pixel ratio. Each picture
+// comes at 1x and at 2x ("name@2x.ext"): at 1 the 1x one as it is, at 2 the 2x one, and at any
+// other ratio above 1 the 2x one smoothly resized to the screen's pixels, so that it is drawn
+// without further scaling.
+QPixmap sharpPixmap(const QString &path, qreal ratio);
+
+// A picture drawn unscaled from the top-left corner, cut off where the widget ends; it takes the
+// pixmap for the device pixel ratio of the screen it is painted on.
+class PictureImage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PictureImage(const QString &path, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const QString path_;
+    QPixmap pixmap_;
+};
+
+} // namespace platform::qt

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The 64-bit Windows build under Wine at 96 and at 192 dots per inch (the user's LogPixels):
+# the main window's client area is 449 x 193 and then 898 x 386, and the background shows the
+# 1x artwork and then the 2x one pixel for pixel, not the 1x picture enlarged.
+# Usage: wine_hidpi_e2e.sh <Velmora.exe> <source folder> <Wine prefix template>
+set -euo pipefail
+source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
+source "$(dirname "$0")/../../scripts/lib/wine.sh"
+velmora=$1 pictures=$2/main_window
+
+rmse() {
+    # compare's status tells only that the pictures differ.
+    { compare -metric RMSE "$1" "$2" null: 2>&1 || true; } | sed -n 's/.*(\(.*\)).*/\1/p'
+}
+
+e2e_start_display
+e2e_start_window_manager
+wine_start_prefix "$3"
+for case in 96:449x193:background.png 192:898x386:background@2x.png; do
+    IFS=: read -r dpi client sharp <<<"$case"
+    "$WINELOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+        >/dev/null 2>&1 || fail "could not set LogPixels"
+    wine_start "$velmora"
+    main=$(e2e_wait_window "Calculadora de letra DNI o NIF    .:Velmora:." 60) ||
+        fail "no main window at $dpi dpi; windows: $(e2e_visible_titles)"
+    sleep 1
+    size=$(xwininfo -id "$main" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}')
+    [ "$size" = "$client" ] || fail "at $dpi dpi the client area is $size, expected $client"
+    import -window "$main" "$E2E_TMP/shot.png"
+    kill "$WINE_PID"
+    wait "$WINE_PID" 2>/dev/null || true
+    # The left part of the client area, where no control covers the picture.
+    region=$(awk -v d="$dpi" 'BEGIN {printf "%dx%d+0+0", 240 * d / 96, 193 * d / 96}')
+    convert "$E2E_TMP/shot.png" -alpha off -crop "$region" +repage "$E2E_TMP/seen.png"
+    convert "$pictures/$sharp" -crop "$region" +repage "$E2E_TMP/sharp.png"
+    convert "$pictures/background.png" -scale "$((dpi * 100 / 96))%" -crop "$region" +repage \
+        "$E2E_TMP/stretched.png"
+    to_sharp=$(rmse "$E2E_TMP/seen.png" "$E2E_TMP/sharp.png")
+    echo "$dpi dpi: client $size, difference $to_sharp from $sharp," \
+        "$(rmse "$E2E_TMP/seen.png" "$E2E_TMP/stretched.png") from the 1x enlarged"
+    [ "$to_sharp" = 0 ] || fail "at $dpi dpi the picture is not $sharp"
+done
+echo "PASS: the layout and the sharp picture at 96 and 192 dpi"
