@@ -24,11 +24,11 @@ int main(int argc, char *argv[])
     // Every window takes the application icon unless it sets its own. Dense screens also get the
     // larger sizes; at 100 % the desktop scales the one 48-pixel image as ever, and start-up does
     // not decode sizes nobody shows.
-    QIcon icon(platform::qt::loadPng(QStringLiteral(":/shell/velmora.png")));
+    QIcon icon(QPixmap::fromImage(platform::qt::rawPicture(QStringLiteral(":/shell/velmora"))));
     if (qApp->devicePixelRatio() > 1) {
         for (const int size : {64, 128})
-            icon.addPixmap(
-                platform::qt::loadPng(QStringLiteral(":/shell/velmora-%1.png").arg(size)));
+            icon.addPixmap(QPixmap::fromImage(
+                platform::qt::rawPicture(QStringLiteral(":/shell/velmora-%1").arg(size))));
     }
     QApplication::setWindowIcon(icon);
     platform::installSpanishTranslations(app);

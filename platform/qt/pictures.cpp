@@ -1,36 +1,48 @@
 // SPDX-License-Identifier: MIT
 #include "pictures.h"
 
-#include <QImageReader>
 #include <QPainter>
+#include <QResource>
+#include <QtEndian>
 #include <cmath>
+#include <cstring>
 
 namespace platform::qt {
 
-QPixmap loadPng(const QString &path)
+QImage rawPicture(const QString &path)
 {
-    // Left to guess, the reader would load every image format plugin to ask each whether it
-    // reads the file; told the format, it uses the built-in PNG reader alone.
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    // 16 bytes of header ("VRAW", width, height, QImage format), then 4 bytes a pixel.
+    constexpr qint64 header = 16;
+    const QResource resource(path);
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() < header || std::memcmp(resource.data(), "VRAW", 4) != 0)
+        return {};
+    const uchar *data = resource.data();
+    const auto width = qFromLittleEndian<quint32>(data + 4);
+    const auto height = qFromLittleEndian<quint32>(data + 8);
+    const auto format = static_cast<QImage::Format>(qFromLittleEndian<quint32>(data + 12));
+    if (width == 0 || height == 0 || width > 16384 || height > 16384 ||
+        resource.size() != header + qint64(width) * height * 4)
+        return {};
+    const QImage shared(data + header, int(width), int(height), int(width) * 4, format);
+    // QImage wants its rows 4-byte aligned, which the resource compiler does not promise.
+    return reinterpret_cast<quintptr>(data + header) % 4 == 0 ? shared : shared.copy();
 }
 
-QPixmap sharpPixmap(const QString &path, qreal ratio)
+QImage sharpImage(const QString &path, qreal ratio)
 {
     if (ratio <= 1)
-        return loadPng(path);
-    const int dot = static_cast<int>(path.lastIndexOf(QLatin1Char('.')));
-    QPixmap pixmap = loadPng(path.left(dot) + QStringLiteral("@2x") + path.mid(dot));
-    if (pixmap.isNull())
-        return loadPng(path);
+        return rawPicture(path);
+    QImage image = rawPicture(path + QStringLiteral("@2x"));
+    if (image.isNull())
+        return rawPicture(path);
     if (ratio != 2) {
-        const QSize size(static_cast<int>(std::lround(pixmap.width() / 2.0 * ratio)),
-                         static_cast<int>(std::lround(pixmap.height() / 2.0 * ratio)));
-        pixmap = pixmap.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QSize size(static_cast<int>(std::lround(image.width() / 2.0 * ratio)),
+                         static_cast<int>(std::lround(image.height() / 2.0 * ratio)));
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 PictureImage::PictureImage(const QString &path, QWidget *parent) : QWidget(parent), path_(path) {}
@@ -39,9 +51,9 @@ void PictureImage::paintEvent(QPaintEvent *)
 {
     // Looked up here: the window may have moved to a screen of another density.
     const qreal ratio = devicePixelRatioF();
-    if (pixmap_.isNull() || pixmap_.devicePixelRatio() != ratio)
-        pixmap_ = sharpPixmap(path_, ratio);
-    QPainter(this).drawPixmap(0, 0, pixmap_);
+    if (image_.isNull() || image_.devicePixelRatio() != ratio)
+        image_ = sharpImage(path_, ratio);
+    QPainter(this).drawImage(0, 0, image_);
 }
 
 } // namespace platform::qt

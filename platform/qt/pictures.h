@@ -1,23 +1,25 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
 namespace platform::qt {
 
-// A PNG picture, read without any image format plugin.
-QPixmap loadPng(const QString &path);
+// A picture compiled into the program as raw pixels (cmake/RawPictures.cmake), by its resource
+// path: read with no decoder and no image format plugin, sharing the program's own copy of the
+// pixels. Null if there is no such picture.
+QImage rawPicture(const QString &path);
 
-// The sharpest pixmap of a picture for a screen of the given device pixel ratio. Each picture
-// comes at 1x and at 2x ("name@2x.ext"): at 1 the 1x one as it is, at 2 the 2x one, and at any
-// other ratio above 1 the 2x one smoothly resized to the screen's pixels, so that it is drawn
-// without further scaling.
-QPixmap sharpPixmap(const QString &path, qreal ratio);
+// The sharpest image of a picture for a screen of the given device pixel ratio. Each picture
+// comes at 1x and at 2x ("name@2x"): at 1 the 1x one as it is, at 2 the 2x one, and at any other
+// ratio above 1 the 2x one smoothly resized to the screen's pixels, so that it is drawn without
+// further scaling.
+QImage sharpImage(const QString &path, qreal ratio);
 
 // A picture drawn unscaled from the top-left corner, cut off where the widget ends; it takes the
-// pixmap for the device pixel ratio of the screen it is painted on.
+// image for the device pixel ratio of the screen it is painted on.
 class PictureImage : public QWidget
 {
     Q_OBJECT
@@ -30,7 +32,7 @@ protected:
 
 private:
     const QString path_;
-    QPixmap pixmap_;
+    QImage image_;
 };
 
 } // namespace platform::qt

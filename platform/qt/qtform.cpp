@@ -26,7 +26,7 @@
 // The pictures live in a static library; its resources must be registered by name.
 static void initResources()
 {
-    Q_INIT_RESOURCE(main_window);
+    Q_INIT_RESOURCE(velmora_pictures);
 }
 
 namespace platform::qt {
@@ -60,8 +60,8 @@ QString picturePath(Picture picture)
 {
     switch (picture) {
     case Picture::Background:
-        // PNG, which Qt reads without a plugin: the committed JPEG as decoded.
-        return QStringLiteral(":/main_window/background.png");
+        // The committed JPEG as decoded, carried as raw pixels: nothing to decode at start-up.
+        return QStringLiteral(":/main_window/background");
     case Picture::None:
         break;
     }
@@ -74,8 +74,11 @@ const QCursor &pointingHand()
     static const QCursor hand = [] {
         const qreal ratio = qApp->devicePixelRatio();
         if (ratio <= 1)
-            return QCursor(loadPng(QStringLiteral(":/main_window/pointing_hand.png")), 5, 0);
-        QPixmap pixmap = loadPng(QStringLiteral(":/main_window/pointing_hand@2x.png"));
+            return QCursor(
+                QPixmap::fromImage(rawPicture(QStringLiteral(":/main_window/pointing_hand"))), 5,
+                0);
+        QPixmap pixmap =
+            QPixmap::fromImage(rawPicture(QStringLiteral(":/main_window/pointing_hand@2x")));
         pixmap.setDevicePixelRatio(2);
         return QCursor(pixmap, 10, 0);
     }();

@@ -58,10 +58,10 @@ for pair in 1:0 1.25:0.03 1.5:0.03 2:0.005; do
     kill "$pid"
     wait "$pid" 2>/dev/null || true
     convert "$E2E_TMP/shot.png" -alpha off -crop "$region" +repage "$E2E_TMP/seen.png"
-    sharp=$pictures/background@2x.png
-    [ "$scale" != 1 ] || sharp=$pictures/background.png
+    sharp=$pictures/background@2x.bmp
+    [ "$scale" != 1 ] || sharp=$pictures/background.bmp
     convert "$sharp" -resize "$size!" -crop "$region" +repage "$E2E_TMP/sharp.png"
-    convert "$pictures/background.png" -resize "$size!" -crop "$region" +repage \
+    convert "$pictures/background.bmp" -resize "$size!" -crop "$region" +repage \
         "$E2E_TMP/stretched.png"
     to_sharp=$(rmse "$E2E_TMP/seen.png" "$E2E_TMP/sharp.png")
     to_stretched=$(rmse "$E2E_TMP/seen.png" "$E2E_TMP/stretched.png")

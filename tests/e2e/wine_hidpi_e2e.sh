@@ -17,7 +17,7 @@ rmse() {
 e2e_start_display
 e2e_start_window_manager
 wine_start_prefix "$3"
-for case in 96:449x193:background.png 192:898x386:background@2x.png; do
+for case in 96:449x193:background.bmp 192:898x386:background@2x.bmp; do
     IFS=: read -r dpi client sharp <<<"$case"
     "$WINELOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
         >/dev/null 2>&1 || fail "could not set LogPixels"
@@ -34,7 +34,7 @@ for case in 96:449x193:background.png 192:898x386:background@2x.png; do
     region=$(awk -v d="$dpi" 'BEGIN {printf "%dx%d+0+0", 240 * d / 96, 193 * d / 96}')
     convert "$E2E_TMP/shot.png" -alpha off -crop "$region" +repage "$E2E_TMP/seen.png"
     convert "$pictures/$sharp" -crop "$region" +repage "$E2E_TMP/sharp.png"
-    convert "$pictures/background.png" -scale "$((dpi * 100 / 96))%" -crop "$region" +repage \
+    convert "$pictures/background.bmp" -scale "$((dpi * 100 / 96))%" -crop "$region" +repage \
         "$E2E_TMP/stretched.png"
     to_sharp=$(rmse "$E2E_TMP/seen.png" "$E2E_TMP/sharp.png")
     echo "$dpi dpi: client $size, difference $to_sharp from $sharp," \

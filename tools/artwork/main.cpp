@@ -40,8 +40,8 @@ bool saveBytes(const QByteArray &bytes, const QString &path)
     return true;
 }
 
-// What the builds carry instead of a JPEG, so that no decoder plugin or system codec is needed:
-// the JPEG as decoded, losslessly as PNG (Qt) and as a 24-bit bitmap (Win32 resources).
+// What the Windows build carries instead of a JPEG, so that no system codec is needed: the JPEG
+// as decoded, as a 24-bit bitmap. (The Qt build makes its raw pixels from the JPEG itself.)
 bool saveDecoded(const QString &jpeg)
 {
     const QImage decoded = QImageReader(jpeg, "jpeg").read().convertToFormat(QImage::Format_RGB32);
@@ -51,8 +51,7 @@ bool saveDecoded(const QString &jpeg)
     }
     QString base = jpeg;
     base.chop(4);
-    return save(decoded, base + QStringLiteral(".png")) &&
-           save(decoded, base + QStringLiteral(".bmp"));
+    return save(decoded, base + QStringLiteral(".bmp"));
 }
 
 } // namespace
