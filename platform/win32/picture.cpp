@@ -3,11 +3,19 @@
 
 namespace platform::win32 {
 
-HBITMAP loadBitmapResource(int identifier)
+BitmapResource findBitmapResource(int identifier)
 {
-    // A DIB section keeps the colours exactly, whatever the screen's colour depth.
-    return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(identifier),
-                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    const HMODULE module = GetModuleHandleW(nullptr);
+    const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(identifier), RT_BITMAP);
+    const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+    const auto *info = static_cast<const BITMAPINFO *>(loaded ? LockResource(loaded) : nullptr);
+    // A bitmap resource is the file without its file header: the info header, then the rows.
+    if (!info || SizeofResource(module, found) < sizeof(BITMAPINFOHEADER) ||
+        info->bmiHeader.biBitCount != 24 || info->bmiHeader.biCompression != BI_RGB ||
+        info->bmiHeader.biClrUsed != 0)
+        return {};
+    const auto *bits = reinterpret_cast<const BYTE *>(info) + info->bmiHeader.biSize;
+    return {info, bits};
 }
 
 } // namespace platform::win32

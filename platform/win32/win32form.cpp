@@ -244,8 +244,6 @@ Win32Form::~Win32Form()
 {
     for (const auto &[design, font] : fonts_)
         DeleteObject(font);
-    if (background_)
-        DeleteObject(background_);
     if (pointer_)
         DestroyCursor(pointer_);
 }
@@ -296,12 +294,7 @@ void Win32Form::createControls()
             SetWindowPos(control->window, HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-    for (const auto &control : controls_)
-        addToolTip(*control);
+    createToolTips();
     // The focus starts in the focusable control with the lowest tab index.
     const Control *first = nullptr;
     for (const auto &control : controls_) {
@@ -370,6 +363,16 @@ HWND Win32Form::createChild(Control &control)
     return child;
 }
 
+void Win32Form::createToolTips()
+{
+    toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    for (const auto &control : controls_)
+        addToolTip(*control);
+}
+
 void Win32Form::addToolTip(const Control &control)
 {
     if (!control.window || control.design->toolTip.empty())
@@ -397,27 +400,19 @@ void Win32Form::paintContents(HDC dc, std::string_view container)
         if (design.kind == ControlKind::Image && background_) {
             // Unscaled, from the top-left corner; what does not fit is cut off. Between 1x and
             // 2x the 2x picture is resized to the screen's pixels.
-            HDC source = CreateCompatibleDC(dc);
-            const HGDIOBJ previous = SelectObject(source, background_);
-            BITMAP bitmap{};
-            GetObjectW(background_, sizeof(bitmap), &bitmap);
             const int density = static_cast<int>(kDesignDpi) * backgroundScale_;
-            if (static_cast<int>(dpi_) == density) {
-                BitBlt(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, source, 0,
-                       0, SRCCOPY);
-            } else {
-                const int saved = SaveDC(dc);
-                IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+            const int width = background_.width();
+            const int height = background_.height();
+            const int saved = SaveDC(dc);
+            IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+            if (static_cast<int>(dpi_) != density) {
                 SetStretchBltMode(dc, HALFTONE);
                 SetBrushOrgEx(dc, 0, 0, nullptr);
-                StretchBlt(dc, box.left, box.top,
-                           MulDiv(bitmap.bmWidth, static_cast<int>(dpi_), density),
-                           MulDiv(bitmap.bmHeight, static_cast<int>(dpi_), density), source, 0, 0,
-                           bitmap.bmWidth, bitmap.bmHeight, SRCCOPY);
-                RestoreDC(dc, saved);
             }
-            SelectObject(source, previous);
-            DeleteDC(source);
+            StretchDIBits(dc, box.left, box.top, MulDiv(width, static_cast<int>(dpi_), density),
+                          MulDiv(height, static_cast<int>(dpi_), density), 0, 0, width, height,
+                          background_.bits, background_.info, DIB_RGB_COLORS, SRCCOPY);
+            RestoreDC(dc, saved);
         } else if (design.kind == ControlKind::Label) {
             const HGDIOBJ previous = SelectObject(dc, font(design.font));
             SetTextColor(dc, design.foreColour ? colourOf(*design.foreColour)
@@ -771,13 +766,11 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 void Win32Form::loadPictures()
 {
     const bool dense = dpi_ > kDesignDpi;
-    if (background_)
-        DeleteObject(background_);
-    background_ = nullptr;
+    background_ = {};
     for (const auto &control : controls_) {
         const ControlDesign &design = *control->design;
         if (design.kind == ControlKind::Image && design.picture == Picture::Background)
-            background_ = loadBitmapResource(dense ? VELMORA_BACKGROUND_PICTURE_2X
+            background_ = findBitmapResource(dense ? VELMORA_BACKGROUND_PICTURE_2X
                                                    : VELMORA_BACKGROUND_PICTURE);
     }
     backgroundScale_ = dense ? 2 : 1;

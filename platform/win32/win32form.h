@@ -3,6 +3,7 @@
 
 #include "formdesign.h"
 #include "forms.h"
+#include "picture.h"
 
 #include <map>
 #include <memory>
@@ -64,6 +65,7 @@ private:
 
     void createControls();
     HWND createChild(Control &control);
+    void createToolTips();
     void addToolTip(const Control &control);
     HFONT font(const std::optional<FontDesign> &design);
     int pixels(int twips) const;
@@ -84,7 +86,7 @@ private:
     HWND lastFocus_ = nullptr;
     // Dots per inch of the screen the window is on; the layout, fonts and pictures follow it.
     UINT dpi_ = 96;
-    HBITMAP background_ = nullptr;
+    BitmapResource background_;
     // 2 where the background is the 2x picture.
     int backgroundScale_ = 1;
     HCURSOR pointer_ = nullptr;
