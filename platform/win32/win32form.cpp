@@ -294,7 +294,6 @@ void Win32Form::createControls()
             SetWindowPos(control->window, HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    createToolTips();
     // The focus starts in the focusable control with the lowest tab index.
     const Control *first = nullptr;
     for (const auto &control : controls_) {
@@ -363,6 +362,8 @@ HWND Win32Form::createChild(Control &control)
     return child;
 }
 
+// Made when the pointer first comes over the window, not at start-up: until then no tool tip can
+// show, and the window comes up sooner without them.
 void Win32Form::createToolTips()
 {
     toolTips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -716,6 +717,8 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_SETCURSOR:
+        if (!toolTips_)
+            createToolTips();
         if (const Control *control = controlOf(reinterpret_cast<HWND>(wParam))) {
             if (control->design->pointer == MousePointer::PointingHand) {
                 SetCursor(pointer_);

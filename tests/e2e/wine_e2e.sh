@@ -3,8 +3,8 @@
 # The 64-bit Windows build under Wine, on its own Xvfb display with openbox: refused keys ring
 # the bell and accepted ones do not; the copy puts the full identifier on the system clipboard
 # and says so, or says it failed while another program holds the clipboard open; text typed
-# into the hidden field does not last; "Autor" opens one credits window, which scrolls; and the
-# process outlives the main window while the credits are open.
+# into the hidden field does not last; "Autor" opens one credits window, which scrolls; the
+# process outlives the main window while the credits are open; and "Autor" shows its tool tip.
 # Usage: wine_e2e.sh <Velmora.exe> <holdclipboard.exe> <bellcount> <Wine prefix template>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
@@ -110,4 +110,21 @@ sleep 0.5
 kill -0 "$WINE_PID" 2>/dev/null || fail "the process ended while the credits window was open"
 xdotool windowactivate --sync "$credits" key alt+F4
 e2e_expect_exit "$WINE_PID"
+
+# The tool tips, made when the pointer first comes over the window: resting on "Autor" shows
+# its text, as Wine's trace of the tool tip control tells.
+WINEDEBUG=+tooltips wine_start "$velmora"
+main=$(e2e_wait_window "$main_title" 30) || fail "the main window did not come back"
+xdotool windowactivate --sync "$main"
+for x in 300 350 400 415 420 425 428; do
+    xdotool mousemove --window "$main" "$x" 178
+    sleep 0.1
+done
+for i in $(seq 50); do
+    grep -q 'Show tooltip 0, L"Cr\\00e9ditos del autor"' "$E2E_TMP/program.log" && break
+    sleep 0.1
+done
+grep -q 'Show tooltip 0, L"Cr\\00e9ditos del autor"' "$E2E_TMP/program.log" ||
+    fail "no tool tip over Autor"
+echo "ok: resting on Autor shows its tool tip"
 echo "PASS: the Windows build under Wine"
