@@ -344,11 +344,11 @@ HWND Win32Form::createChild(Control &control)
     case ControlKind::TextBox:
         // No limit is the control's largest.
         SendMessageW(child, EM_LIMITTEXT, static_cast<WPARAM>(design.maxLength), 0);
-        SetWindowSubclass(child, editProc, 0, reinterpret_cast<DWORD_PTR>(&control));
+        SetWindowSubclass(child, controlProc, 0, reinterpret_cast<DWORD_PTR>(&control));
         control.textBox = std::make_unique<TextBoxControl>(child);
         break;
     case ControlKind::CommandButton:
-        SetWindowSubclass(child, buttonProc, 0, reinterpret_cast<DWORD_PTR>(&control));
+        SetWindowSubclass(child, controlProc, 0, reinterpret_cast<DWORD_PTR>(&control));
         control.button = std::make_unique<ButtonControl>(child, [this] { controlChanged(); });
         break;
     case ControlKind::PictureBox:
@@ -641,8 +641,10 @@ LRESULT CALLBACK Win32Form::pictureBoxProc(HWND window, UINT message, WPARAM wPa
     }
 }
 
-LRESULT CALLBACK Win32Form::editProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR, DWORD_PTR data)
+// Text boxes and buttons: the key-press filter where there is one, and their names for screen
+// readers (a button's caption is its name already; its tool tip becomes its description).
+LRESULT CALLBACK Win32Form::controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR data)
 {
     const auto *control = reinterpret_cast<const Control *>(data);
     if (message == WM_CHAR && control->keyPress) {
@@ -658,22 +660,7 @@ LRESULT CALLBACK Win32Form::editProc(HWND window, UINT message, WPARAM wParam, L
             return object;
     }
     if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(window, editProc, 0);
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK Win32Form::buttonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR data)
-{
-    const auto *control = reinterpret_cast<const Control *>(data);
-    // The system names a button by its caption; the tool tip is added as its description.
-    if (message == WM_GETOBJECT) {
-        if (LRESULT object = describeControl(window, wParam, lParam, *control->design,
-                                             control->design->accessibleName))
-            return object;
-    }
-    if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(window, buttonProc, 0);
+        RemoveWindowSubclass(window, controlProc, 0);
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
