@@ -27,17 +27,23 @@ fail() {
     exit 1
 }
 
+# e2e_poll <command> [arguments...]: runs the command every 50 ms until it succeeds, for up to
+# 5 s; fails (returns 1) if it never does.
+e2e_poll() {
+    local i
+    for i in $(seq 100); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
 # Starts Xvfb on a free display number and exports DISPLAY.
 e2e_start_display() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" \
         >"$E2E_TMP/xvfb.log" 2>&1 &
     E2E_PIDS+=($!)
-    local i
-    for i in $(seq 100); do
-        [ -s "$E2E_TMP/display" ] && break
-        sleep 0.05
-    done
-    [ -s "$E2E_TMP/display" ] || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+    e2e_poll test -s "$E2E_TMP/display" || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
     export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
 }
 
@@ -104,12 +110,8 @@ e2e_start_bell_counter() {
     "$1" >"$E2E_TMP/bells" 2>&1 &
     E2E_PIDS+=($!)
     E2E_BELLS_HEARD=0
-    local i
-    for i in $(seq 100); do
-        grep -q '^ready$' "$E2E_TMP/bells" && return 0
-        sleep 0.05
-    done
-    fail "the bell counter did not start: $(cat "$E2E_TMP/bells")"
+    e2e_poll grep -q '^ready$' "$E2E_TMP/bells" ||
+        fail "the bell counter did not start: $(cat "$E2E_TMP/bells")"
 }
 
 # Fails unless exactly <count> bells rang since the last call. A program's bell reaches the server
@@ -133,12 +135,21 @@ e2e_expect_bells() {
 # e2e_expect_exit <pid>: the program ends within 5 seconds, as it must once its last window
 # has closed.
 e2e_expect_exit() {
-    local i
-    for i in $(seq 100); do
-        kill -0 "$1" 2>/dev/null || return 0
-        sleep 0.05
-    done
-    fail "the process outlived its last window"
+    e2e_poll e2e_process_gone "$1" || fail "the process outlived its last window"
+}
+
+e2e_process_gone() {
+    ! kill -0 "$1" 2>/dev/null
+}
+
+# e2e_wait_window_gone <title>: waits up to 5 s until no visible window has exactly this title;
+# fails (returns 1) if one still does.
+e2e_wait_window_gone() {
+    e2e_poll e2e_no_window "$1"
+}
+
+e2e_no_window() {
+    ! xdotool search --onlyvisible --name "$(e2e_title_pattern "$1")" >/dev/null 2>&1
 }
 
 # e2e_build_package <build directory>: makes the Debian package in the test's own folder and
@@ -156,14 +167,15 @@ e2e_start_session_bus() {
     dbus-daemon --session --nofork --print-address=3 3>"$E2E_TMP/session-bus" \
         >"$E2E_TMP/dbus.log" 2>&1 &
     E2E_PIDS+=($!)
-    local i
-    for i in $(seq 100); do
-        [ -s "$E2E_TMP/session-bus" ] && break
-        sleep 0.05
-    done
-    [ -s "$E2E_TMP/session-bus" ] || fail "dbus-daemon did not start: $(cat "$E2E_TMP/dbus.log")"
+    e2e_poll test -s "$E2E_TMP/session-bus" ||
+        fail "dbus-daemon did not start: $(cat "$E2E_TMP/dbus.log")"
     export DBUS_SESSION_BUS_ADDRESS
     DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$E2E_TMP/session-bus")
+}
+
+e2e_accessibility_bus_owned() {
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q 'boolean true'
 }
 
 # Starts the accessibility bus on the session bus, with at-spi2-core's launcher (the registry
@@ -172,12 +184,6 @@ e2e_start_session_bus() {
 e2e_start_accessibility_bus() {
     /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/at-spi.log" 2>&1 &
     E2E_PIDS+=($!)
-    local i
-    for i in $(seq 100); do
-        dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-            org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null |
-            grep -q 'boolean true' && return 0
-        sleep 0.05
-    done
-    fail "the accessibility bus did not start: $(cat "$E2E_TMP/at-spi.log")"
+    e2e_poll e2e_accessibility_bus_owned ||
+        fail "the accessibility bus did not start: $(cat "$E2E_TMP/at-spi.log")"
 }

@@ -54,10 +54,7 @@ expect_lines "the window, the fields and the buttons by name and tool tip" "$tre
 read_bus watch Velmora 4 >"$E2E_TMP/events" 2>&1 &
 watcher=$!
 E2E_PIDS+=("$watcher")
-for i in $(seq 100); do
-    grep -q '^ready$' "$E2E_TMP/events" && break
-    sleep 0.05
-done
+e2e_poll grep -q '^ready$' "$E2E_TMP/events" || fail "the event watcher did not start"
 # The program learns of a new listener through the bus, a moment later.
 sleep 0.5
 xdotool type --delay 30 12345678
@@ -88,10 +85,8 @@ xdotool key Return
 
 # Autor, at 408,168 and 41 x 25.
 credits_title=$(printf 'Créditos%21svelmora.example 2026©' '')
-for i in $(seq 100); do
-    xdotool search --onlyvisible --name "^Se ha copiado" >/dev/null 2>&1 || break
-    sleep 0.05
-done
+e2e_wait_window_gone "Se ha copiado al portapapeles!!" ||
+    fail "Enter did not close the confirmation box"
 xdotool mousemove --window "$main" 428 180 click 1
 e2e_wait_window "$credits_title" >/dev/null || fail "no credits window; windows: $(e2e_visible_titles)"
 tree=$(read_bus tree Velmora)

@@ -21,11 +21,7 @@ e2e_wait_window "Se ha copiado al portapapeles!!" >/dev/null ||
     fail "no confirmation box after the copy; windows: $(e2e_visible_titles)"
 # No window manager here: the box takes the keyboard focus itself when it opens.
 xdotool key Return
-for i in $(seq 100); do
-    xdotool search --onlyvisible --name "^Se ha copiado" >/dev/null 2>&1 || break
-    sleep 0.05
-done
-xdotool search --onlyvisible --name "^Se ha copiado" >/dev/null 2>&1 &&
+e2e_wait_window_gone "Se ha copiado al portapapeles!!" ||
     fail "Enter did not close the confirmation box"
 
 copied=$(timeout 5 xclip -selection clipboard -o 2>&1) || fail "xclip could not read the clipboard: $copied"

@@ -27,14 +27,6 @@ failure="No se ha podido copiar"
 # 408,168, 41 x 25.
 click() { xdotool windowactivate --sync "$main" mousemove --window "$main" "$1" "$2" click 1; }
 visible() { xdotool search --onlyvisible --name "$(e2e_title_pattern "$1")" 2>/dev/null | wc -l; }
-# Waits up to 5 s for the window with this title to go.
-closed() {
-    for i in $(seq 100); do
-        [ "$(visible "$1")" -eq 0 ] && return 0
-        sleep 0.05
-    done
-    return 1
-}
 
 click 300 81
 xdotool type --delay 50 1234
@@ -56,7 +48,7 @@ expect_box() {
     box=$(e2e_wait_window "$1") || fail "no box \"$1\" after the copy; windows: $(e2e_visible_titles)"
     [ "$(visible "$2")" -eq 0 ] || fail "the box \"$2\" showed as well"
     xdotool windowactivate --sync "$box" key Return
-    closed "$1" || fail "Enter did not close the box \"$1\""
+    e2e_wait_window_gone "$1" || fail "Enter did not close the box \"$1\""
 }
 
 click 328 124
@@ -105,7 +97,7 @@ sleep 0.5
 echo "ok: the credits scroll"
 
 xdotool windowactivate --sync "$main" key alt+F4
-closed "$main_title" || fail "Alt+F4 did not close the main window"
+e2e_wait_window_gone "$main_title" || fail "Alt+F4 did not close the main window"
 sleep 0.5
 kill -0 "$WINE_PID" 2>/dev/null || fail "the process ended while the credits window was open"
 xdotool windowactivate --sync "$credits" key alt+F4
@@ -120,11 +112,7 @@ for x in 300 350 400 415 420 425 428; do
     xdotool mousemove --window "$main" "$x" 178
     sleep 0.1
 done
-for i in $(seq 50); do
-    grep -q 'Show tooltip 0, L"Cr\\00e9ditos del autor"' "$E2E_TMP/program.log" && break
-    sleep 0.1
-done
-grep -q 'Show tooltip 0, L"Cr\\00e9ditos del autor"' "$E2E_TMP/program.log" ||
+e2e_poll grep -q 'Show tooltip 0, L"Cr\\00e9ditos del autor"' "$E2E_TMP/program.log" ||
     fail "no tool tip over Autor"
 echo "ok: resting on Autor shows its tool tip"
 echo "PASS: the Windows build under Wine"
