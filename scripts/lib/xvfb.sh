@@ -38,13 +38,27 @@ e2e_poll() {
     return 1
 }
 
-# Starts Xvfb on a free display number and exports DISPLAY.
+# Starts Xvfb on a free display number and exports DISPLAY. Tests run side by side: a server of
+# another test, ending just as this one takes the number it gave up, can remove the new server's
+# socket with its own, so the display is tried before it is used, and started again if need be.
 e2e_start_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" \
-        >"$E2E_TMP/xvfb.log" 2>&1 &
-    E2E_PIDS+=($!)
-    e2e_poll test -s "$E2E_TMP/display" || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
-    export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+    local attempt pid
+    for attempt in 1 2 3; do
+        : >"$E2E_TMP/display"
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" \
+            >"$E2E_TMP/xvfb.log" 2>&1 &
+        pid=$!
+        E2E_PIDS+=("$pid")
+        e2e_poll test -s "$E2E_TMP/display" ||
+            fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+        export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+        # Time for a neighbour's server to finish ending.
+        sleep 0.2
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    fail "the display of Xvfb could not be reached: $(cat "$E2E_TMP/xvfb.log")"
 }
 
 # Starts a program in the background and records its id.
