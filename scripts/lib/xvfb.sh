@@ -24,7 +24,20 @@ trap e2e_cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    e2e_report_display >&2
     exit 1
+}
+
+# After a failure: whether the test's X server still runs, and what it said.
+e2e_report_display() {
+    [ -n "${E2E_XVFB_PID:-}" ] || return 0
+    if kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
+        echo "Xvfb on $DISPLAY (process $E2E_XVFB_PID) still runs"
+    else
+        echo "Xvfb on $DISPLAY (process $E2E_XVFB_PID) has ended"
+    fi
+    echo "Xvfb's log:"
+    cat "$E2E_TMP/xvfb.log"
 }
 
 # e2e_poll <command> [arguments...]: runs the command every 50 ms until it succeeds, for up to
@@ -45,16 +58,22 @@ e2e_start_display() {
     local attempt pid
     for attempt in 1 2 3; do
         : >"$E2E_TMP/display"
-        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" \
+        # -noreset: a server left by its last client otherwise starts itself over, keyboard map
+        # and all, just as the test starts its next program.
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" \
             >"$E2E_TMP/xvfb.log" 2>&1 &
         pid=$!
         E2E_PIDS+=("$pid")
+        E2E_XVFB_PID=$pid
         e2e_poll test -s "$E2E_TMP/display" ||
             fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
         export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
         # Time for a neighbour's server to finish ending.
         sleep 0.2
-        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        if xdotool getdisplaygeometry >/dev/null 2>&1; then
+            [ "$attempt" = 1 ] || echo "note: the display was reached at attempt $attempt"
+            return 0
+        fi
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
