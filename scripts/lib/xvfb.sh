@@ -51,33 +51,36 @@ e2e_poll() {
     return 1
 }
 
-# Starts Xvfb on a free display number and exports DISPLAY. Tests run side by side: a server of
-# another test, ending just as this one takes the number it gave up, can remove the new server's
-# socket with its own, so the display is tried before it is used, and started again if need be.
+# Starts Xvfb on a display of its own and exports DISPLAY. Tests run side by side and one after
+# another: the number is drawn at random from a wide range, not the lowest free one, so that a
+# test does not take the number a neighbour's server is giving up at that very moment. A number
+# in use ends the new server at once, and another is drawn.
 e2e_start_display() {
     local attempt pid
-    for attempt in 1 2 3; do
+    for attempt in $(seq 10); do
         : >"$E2E_TMP/display"
         # -noreset: a server left by its last client otherwise starts itself over, keyboard map
         # and all, just as the test starts its next program.
-        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" \
-            >"$E2E_TMP/xvfb.log" 2>&1 &
+        Xvfb ":$((100 + RANDOM % 900))" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+            3>"$E2E_TMP/display" >"$E2E_TMP/xvfb.log" 2>&1 &
         pid=$!
         E2E_PIDS+=("$pid")
         E2E_XVFB_PID=$pid
-        e2e_poll test -s "$E2E_TMP/display" ||
-            fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
-        export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
-        # Time for a neighbour's server to finish ending.
-        sleep 0.2
-        if xdotool getdisplaygeometry >/dev/null 2>&1; then
-            [ "$attempt" = 1 ] || echo "note: the display was reached at attempt $attempt"
-            return 0
+        # The number is written once the server is ready.
+        e2e_poll e2e_display_settled "$pid" || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+        if [ -s "$E2E_TMP/display" ]; then
+            export DISPLAY=":$(head -n1 "$E2E_TMP/display")"
+            xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
         fi
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
-    fail "the display of Xvfb could not be reached: $(cat "$E2E_TMP/xvfb.log")"
+    fail "no display of Xvfb could be reached: $(cat "$E2E_TMP/xvfb.log")"
+}
+
+# e2e_display_settled <pid>: the server has written its number, or has ended.
+e2e_display_settled() {
+    [ -s "$E2E_TMP/display" ] || ! kill -0 "$1" 2>/dev/null
 }
 
 # Starts a program in the background and records its id.
