@@ -32,9 +32,9 @@ fail() {
 e2e_report_display() {
     [ -n "${E2E_XVFB_PID:-}" ] || return 0
     if kill -0 "$E2E_XVFB_PID" 2>/dev/null; then
-        echo "Xvfb on $DISPLAY (process $E2E_XVFB_PID) still runs"
+        echo "Xvfb on ${DISPLAY:-no display yet} (process $E2E_XVFB_PID) still runs"
     else
-        echo "Xvfb on $DISPLAY (process $E2E_XVFB_PID) has ended"
+        echo "Xvfb on ${DISPLAY:-no display yet} (process $E2E_XVFB_PID) has ended"
     fi
     echo "Xvfb's log:"
     cat "$E2E_TMP/xvfb.log"
