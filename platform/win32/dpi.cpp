@@ -24,28 +24,12 @@ UINT systemDpi()
     return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
 }
 
-UINT windowDpi(HWND window)
-{
-    static const auto forWindow = user32Function<UINT(WINAPI *)(HWND)>("GetDpiForWindow");
-    if (forWindow) {
-        if (const UINT dpi = forWindow(window))
-            return dpi;
-    }
-    return systemDpi();
-}
-
 void adjustWindowRect(RECT &rect, DWORD style, DWORD extendedStyle, UINT dpi)
 {
     static const auto forDpi = user32Function<BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT)>(
         "AdjustWindowRectExForDpi");
     if (!forDpi || !forDpi(&rect, style, FALSE, extendedStyle, dpi))
         AdjustWindowRectEx(&rect, style, FALSE, extendedStyle);
-}
-
-int systemMetric(int index, UINT dpi)
-{
-    static const auto forDpi = user32Function<int(WINAPI *)(int, UINT)>("GetSystemMetricsForDpi");
-    return forDpi ? forDpi(index, dpi) : GetSystemMetrics(index);
 }
 
 } // namespace platform::win32

@@ -14,17 +14,10 @@ inline int pixelsAt(int twips, UINT dpi)
     return MulDiv(twips, static_cast<int>(dpi), 1440);
 }
 
-// The density a window is shown at: its monitor's where the system scales per monitor
-// (Windows 10 1607 on), else the system's.
-UINT windowDpi(HWND window);
-
 // The density new windows start at, before they know their monitor.
 UINT systemDpi();
 
 // AdjustWindowRectEx with the frame's metrics at the given density where the system has them.
 void adjustWindowRect(RECT &rect, DWORD style, DWORD extendedStyle, UINT dpi);
-
-// A system metric at the given density where the system has it, else at the system's.
-int systemMetric(int index, UINT dpi);
 
 } // namespace platform::win32

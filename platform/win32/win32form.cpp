@@ -506,7 +506,6 @@ void Win32Form::onTimer(std::string_view timer, std::function<void()> handler)
     } else {
         const UINT_PTR id = slowTimers_.size() + 1;
         slowTimers_.emplace(id, tick);
-        SetTimer(window_, id, static_cast<UINT>(interval.count()), nullptr);
         setRunning = [window = window_, id,
                       milliseconds = static_cast<UINT>(interval.count())](bool running) {
             if (running)
@@ -514,6 +513,7 @@ void Win32Form::onTimer(std::string_view timer, std::function<void()> handler)
             else
                 KillTimer(window, id);
         };
+        setRunning(true);
     }
     timers_.push_back(std::make_unique<RestingTimer>(std::move(handler), std::move(setRunning)));
 }
@@ -779,8 +779,8 @@ void Win32Form::loadPictures()
 void Win32Form::changeDpi(UINT dpi, const RECT &suggested)
 {
     dpi_ = dpi;
-    for (const auto &[design, font] : fonts_)
-        DeleteObject(font);
+    // The controls keep drawing with the old fonts until they have the new ones.
+    const auto oldFonts = std::move(fonts_);
     fonts_.clear();
     loadPictures();
     for (const auto &control : controls_) {
@@ -797,6 +797,8 @@ void Win32Form::changeDpi(UINT dpi, const RECT &suggested)
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, TRUE);
+    for (const auto &[design, font] : oldFonts)
+        DeleteObject(font);
 }
 
 void Win32Form::destroyed()
