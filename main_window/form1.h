@@ -4,6 +4,7 @@
 #include "forms.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace platform {
 struct FormDesign;
@@ -25,6 +26,7 @@ private:
     void Timer1_Timer();
     void Command1_Click();
     void Command2_Click();
+    std::u16string_view copyRefusal() const;
 
     platform::Form &form_;
     platform::TextBox &Text1;

@@ -326,6 +326,64 @@ private Q_SLOTS:
         QCOMPARE(identifierWhileOpen, QStringLiteral("12345678Z"));
     }
 
+    // What the click copies is what the fields show at that moment, even when no tick has
+    // composed it yet; and only an identity number goes out, else the clipboard is kept.
+    void copyTakesWhatTheFieldsShow_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("copied");
+        QTest::addColumn<QString>("title");
+        const QString confirmed = QStringLiteral("Se ha copiado al portapapeles!!");
+        const QString refused = QStringLiteral("No hay ningún DNI que copiar");
+        const QString kept = QStringLiteral("lo que había antes");
+        QTest::newRow("retyped digits, clicked before any tick") << ""
+                                                                 << "87654321X" << confirmed;
+        QTest::newRow("pasted leading zeros") << "00000023"
+                                              << "00000023T" << confirmed;
+        QTest::newRow("foreigner's number") << "X1234567" << kept << refused;
+        QTest::newRow("negative") << "-1" << kept << refused;
+        QTest::newRow("negative multiple of 23") << "-46" << kept << refused;
+        QTest::newRow("past 32 bits") << "9e9" << kept << refused;
+        QTest::newRow("letters") << "abc" << kept << refused;
+        QTest::newRow("emptied field") << "<emptied>" << kept << refused;
+    }
+    void copyTakesWhatTheFieldsShow()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, copied);
+        QFETCH(QString, title);
+        TimerWakeups wakeups;
+        QTest::keyClicks(text1, QStringLiteral("12345678"));
+        QTRY_COMPARE(text3->text(), QStringLiteral("12345678Z"));
+        QVERIFY(wakeups.waitForRest());
+        if (pasted == QStringLiteral("<emptied>")) {
+            text1->selectAll();
+            QTest::keyClick(text1, Qt::Key_Backspace);
+        } else if (!pasted.isEmpty()) {
+            text1->selectAll();
+            platform::setClipboardText(platform::u16(pasted));
+            QTest::keyClick(text1, Qt::Key_Insert, Qt::ShiftModifier);
+        } else {
+            text1->clear();
+            QTest::keyClicks(text1, QStringLiteral("87654321"));
+        }
+        const QString letter = text2->text();
+        platform::setClipboardText(u"lo que había antes");
+        SeenMessageBox seen;
+        answerNextMessageBox(&seen);
+        QTest::mouseClick(command1, Qt::LeftButton);
+
+        QCOMPARE(platform::clipboardText(), platform::u16(copied));
+        QCOMPARE(seen.title, title);
+        QCOMPARE(seen.icon, title == QStringLiteral("No hay ningún DNI que copiar")
+                                ? QMessageBox::Warning
+                                : QMessageBox::Information);
+        QVERIFY(!seen.text.isEmpty());
+        // The fields stay as the user left them, and the button usable.
+        QCOMPARE(text2->text(), letter);
+        QVERIFY(command1->isEnabled());
+    }
+
     // As when another program takes the clipboard the moment we set it.
     void copyThatDoesNotLandIsReportedAsAFailure()
     {
