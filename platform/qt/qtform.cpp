@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qtform.h"
 
+#include "focusorder.h"
 #include "keypresshook.h"
 #include "messagebox.h"
 #include "picturebox.h"
@@ -90,13 +91,6 @@ const QCursor &pointingHand()
     std::fprintf(stderr, "%.*s has no control %.*s of that kind\n", static_cast<int>(form.size()),
                  form.data(), static_cast<int>(name.size()), name.data());
     std::abort();
-}
-
-bool takesFocus(const ControlDesign &design)
-{
-    return design.tabIndex >= 0 &&
-           (design.kind == ControlKind::TextBox || design.kind == ControlKind::CommandButton ||
-            design.kind == ControlKind::PictureBox);
 }
 
 // A form is a window of its own: screen readers announce a frame by its title on activation,
@@ -294,13 +288,7 @@ void QtForm::controlChanged()
 
 void QtForm::applyTabOrder()
 {
-    std::vector<const ControlDesign *> order;
-    for (const ControlDesign &control : design_.controls) {
-        if (takesFocus(control))
-            order.push_back(&control);
-    }
-    std::sort(order.begin(), order.end(),
-              [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
+    const std::vector<const ControlDesign *> order = focusOrder(design_);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(widget(order[i - 1]->name), widget(order[i]->name));
     if (!order.empty())

@@ -1,86 +1,69 @@
 // SPDX-License-Identifier: MIT
 #include "timer.h"
 
+#include "heartbeat.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
-#include <algorithm>
-#include <vector>
 
 namespace platform {
 namespace {
 
-class HeartbeatClock;
-
-// One QTimer at the fastest rate for every clock that asks for it; it runs only while one of
-// them runs.
-class Heartbeat : public QObject
+// The heartbeat's clock: one QTimer at the fastest rate, running only while some clock that
+// shares it runs.
+class SharedHeartbeat : public QObject
 {
 public:
-    static Heartbeat &instance()
+    static SharedHeartbeat &instance()
     {
         if (!existing)
-            existing = new Heartbeat(QCoreApplication::instance());
+            existing = new SharedHeartbeat(QCoreApplication::instance());
         return *existing;
     }
     // Gone with the application, possibly before the last clock.
-    static inline QPointer<Heartbeat> existing;
+    static inline QPointer<SharedHeartbeat> existing;
 
-    void setRunning(HeartbeatClock *clock, bool running)
-    {
-        const auto found = std::find(running_.begin(), running_.end(), clock);
-        if (running && found == running_.end())
-            running_.push_back(clock);
-        else if (!running && found != running_.end())
-            running_.erase(found);
-        if (running_.empty())
-            timer_.stop();
-        else if (!timer_.isActive())
-            timer_.start();
-    }
+    Heartbeat &heartbeat() { return heartbeat_; }
 
 private:
-    explicit Heartbeat(QObject *parent) : QObject(parent)
+    explicit SharedHeartbeat(QObject *parent) : QObject(parent)
     {
         timer_.setTimerType(Qt::PreciseTimer);
         timer_.setInterval(kFastestTimerInterval);
-        connect(&timer_, &QTimer::timeout, this, &Heartbeat::beat);
+        connect(&timer_, &QTimer::timeout, this, [this] { heartbeat_.beat(); });
     }
 
-    void beat();
-
     QTimer timer_;
-    // A tick may stop its own clock or another: beat() walks a copy.
-    std::vector<HeartbeatClock *> running_;
+    Heartbeat heartbeat_{[this](bool running) {
+        if (running)
+            timer_.start();
+        else
+            timer_.stop();
+    }};
 };
 
 class HeartbeatClock final : public TimerClock
 {
 public:
     HeartbeatClock(QObject *owner, std::function<void()> tick)
-        : TimerClock(owner), tick_(std::move(tick))
+        : TimerClock(owner),
+          subscription_(SharedHeartbeat::instance().heartbeat().subscribe(std::move(tick)))
     {}
     ~HeartbeatClock() override
     {
-        if (Heartbeat::existing)
-            Heartbeat::existing->setRunning(this, false);
+        if (SharedHeartbeat::existing)
+            SharedHeartbeat::existing->heartbeat().unsubscribe(subscription_);
     }
 
-    void setRunning(bool running) override { Heartbeat::instance().setRunning(this, running); }
-    void tick() { tick_(); }
+    void setRunning(bool running) override
+    {
+        SharedHeartbeat::instance().heartbeat().setRunning(subscription_, running);
+    }
 
 private:
-    std::function<void()> tick_;
+    const Heartbeat::Subscription subscription_;
 };
-
-void Heartbeat::beat()
-{
-    const std::vector<HeartbeatClock *> clocks = running_;
-    for (HeartbeatClock *clock : clocks) {
-        if (std::find(running_.begin(), running_.end(), clock) != running_.end())
-            clock->tick();
-    }
-}
 
 class OwnClock final : public TimerClock
 {

@@ -3,10 +3,12 @@
 
 #include "accessible.h"
 #include "dpi.h"
-#include "heartbeat.h"
+#include "focusorder.h"
+#include "heartbeatclock.h"
 #include "picture.h"
 #include "resourceids.h"
 #include "restingtimer.h"
+#include "textboxinput.h"
 #include "timerfloor.h"
 #include "win32text.h"
 
@@ -30,31 +32,11 @@ COLORREF colourOf(Rgb colour)
     return RGB(colour.red, colour.green, colour.blue);
 }
 
-bool takesFocus(const ControlDesign &design)
-{
-    return design.tabIndex >= 0 &&
-           (design.kind == ControlKind::TextBox || design.kind == ControlKind::CommandButton ||
-            design.kind == ControlKind::PictureBox);
-}
-
 [[noreturn]] void noSuchControl(std::string_view form, std::string_view name)
 {
     std::fprintf(stderr, "%.*s has no control %.*s of that kind\n", static_cast<int>(form.size()),
                  form.data(), static_cast<int>(name.size()), name.data());
     std::abort();
-}
-
-// The character code of a typed character in the user's ANSI code page, as the old desktop
-// handed it to key-press handlers; 63, the question mark, for one the page does not hold.
-int ansiCode(wchar_t character)
-{
-    char bytes[4] = {};
-    BOOL defaulted = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &character, 1, bytes,
-                                           sizeof(bytes), nullptr, &defaulted);
-    if (length == 1 && !defaulted)
-        return static_cast<unsigned char>(bytes[0]);
-    return '?';
 }
 
 // A control's name and description for screen readers: the design's, and its tool tip.
@@ -158,12 +140,9 @@ public:
         place();
         changed_();
     }
-    float scaleHeight() const override
-    {
-        RECT inner;
-        GetClientRect(box_, &inner);
-        return static_cast<float>(inner.bottom - inner.top) * 1440.0f / static_cast<float>(dpi_);
-    }
+    // No border and no scale of its own: the inner height is the design's, in twips, at every
+    // density. Read back from rounded pixels it would drift, and the scroll's cycle with it.
+    float scaleHeight() const override { return static_cast<float>(design_.height); }
     // Where the twips position falls at the window's present density.
     void place() const
     {
@@ -191,6 +170,7 @@ struct Win32Form::Control
     std::unique_ptr<TextBoxControl> textBox;
     std::unique_ptr<ButtonControl> button;
     std::unique_ptr<PictureBoxControl> pictureBox;
+    TextBoxInput input;
 };
 
 class Win32Form::WindowReference final : public FormHandle::Window
@@ -258,6 +238,15 @@ void Win32Form::setHandlers(std::unique_ptr<Handlers> handlers)
     handlers_ = std::move(handlers);
 }
 
+Win32Form *Win32Form::of(HWND window)
+{
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    if (std::wstring_view(className) != kFormClass)
+        return nullptr;
+    return reinterpret_cast<Win32Form *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 FormHandle Win32Form::handle() const
 {
     return FormHandle(reference_);
@@ -294,14 +283,8 @@ void Win32Form::createControls()
             SetWindowPos(control->window, HWND_BOTTOM, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    // The focus starts in the focusable control with the lowest tab index.
-    const Control *first = nullptr;
-    for (const auto &control : controls_) {
-        if (takesFocus(*control->design) &&
-            (!first || control->design->tabIndex < first->design->tabIndex))
-            first = control.get();
-    }
-    lastFocus_ = first ? first->window : nullptr;
+    const std::vector<const ControlDesign *> order = focusOrder(design_);
+    lastFocus_ = order.empty() ? nullptr : control(order.front()->name, order.front()->kind).window;
 }
 
 HWND Win32Form::createChild(Control &control)
@@ -335,10 +318,13 @@ HWND Win32Form::createChild(Control &control)
     }
     if (!design.enabled)
         style |= WS_DISABLED;
-    HWND child =
-        CreateWindowExW(extendedStyle, windowClass, wide(design.text).c_str(), style,
-                        pixels(design.left), pixels(design.top), pixels(design.width),
-                        pixels(design.height), parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    // A child's identifier is its place in the design, counted from 1: what tools and tests
+    // find it by.
+    const auto id = static_cast<INT_PTR>(&design - design_.controls.data()) + 1;
+    HWND child = CreateWindowExW(extendedStyle, windowClass, wide(design.text).c_str(), style,
+                                 pixels(design.left), pixels(design.top), pixels(design.width),
+                                 pixels(design.height), parent, reinterpret_cast<HMENU>(id),
+                                 GetModuleHandleW(nullptr), nullptr);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font(design.font)), FALSE);
     switch (design.kind) {
     case ControlKind::TextBox:
@@ -500,9 +486,11 @@ void Win32Form::onTimer(std::string_view timer, std::function<void()> handler)
     const auto tick = [this, index] { timers_[index]->tick(); };
     std::function<void(bool)> setRunning;
     if (interval == kFastestTimerInterval) {
-        const Heartbeat::Subscription subscription = Heartbeat::subscribe(tick);
+        const Heartbeat::Subscription subscription = heartbeat().subscribe(tick);
         subscriptions_.push_back(subscription);
-        setRunning = [subscription](bool running) { Heartbeat::setRunning(subscription, running); };
+        setRunning = [subscription](bool running) {
+            heartbeat().setRunning(subscription, running);
+        };
     } else {
         const UINT_PTR id = slowTimers_.size() + 1;
         slowTimers_.emplace(id, tick);
@@ -527,20 +515,34 @@ void Win32Form::controlChanged()
 void Win32Form::showMessageBox(std::u16string_view body, MessageBoxStyle style,
                                std::u16string_view title)
 {
+    // Modal to the whole program, not only to its owner: the user cannot close or use another
+    // of our windows behind the box. Their timers keep ticking.
+    std::vector<HWND> disabled;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) {
+            if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+                reinterpret_cast<std::vector<HWND> *>(list)->push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabled));
+    std::erase(disabled, window_);
+    for (const HWND window : disabled)
+        EnableWindow(window, FALSE);
     // The style values are the system's own: 64 information, 48 exclamation.
     MessageBoxW(window_, wide(body).c_str(), wide(title).c_str(), MB_OK | static_cast<UINT>(style));
+    for (const HWND window : disabled) {
+        if (IsWindow(window))
+            EnableWindow(window, TRUE);
+    }
 }
 
 void Win32Form::moveFocus(bool backward)
 {
     std::vector<const Control *> order;
-    for (const auto &control : controls_) {
-        if (takesFocus(*control->design))
-            order.push_back(control.get());
-    }
-    std::sort(order.begin(), order.end(), [](const Control *a, const Control *b) {
-        return a->design->tabIndex < b->design->tabIndex;
-    });
+    for (const ControlDesign *design : focusOrder(design_))
+        order.push_back(&control(design->name, design->kind));
     if (order.empty())
         return;
     const HWND focus = GetFocus();
@@ -566,12 +568,9 @@ bool Win32Form::navigate(const MSG &message)
         return false;
     if (message.wParam != VK_TAB && message.wParam != VK_RETURN)
         return false;
-    HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    wchar_t className[32] = {};
-    GetClassNameW(root, className, 32);
-    if (std::wstring_view(className) != kFormClass)
+    Win32Form *form = of(GetAncestor(message.hwnd, GA_ROOT));
+    if (!form)
         return false;
-    auto *form = reinterpret_cast<Win32Form *>(GetWindowLongPtrW(root, GWLP_USERDATA));
     if (message.wParam == VK_TAB) {
         if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
             return false;
@@ -646,13 +645,11 @@ LRESULT CALLBACK Win32Form::pictureBoxProc(HWND window, UINT message, WPARAM wPa
 LRESULT CALLBACK Win32Form::controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR, DWORD_PTR data)
 {
-    const auto *control = reinterpret_cast<const Control *>(data);
-    if (message == WM_CHAR && control->keyPress) {
-        auto code = static_cast<std::int16_t>(ansiCode(static_cast<wchar_t>(wParam)));
-        control->keyPress(code);
-        // A cancelled character has no effect at all, Ctrl+V's paste included.
-        if (code == 0)
-            return 0;
+    auto *control = reinterpret_cast<Control *>(data);
+    if (control->textBox) {
+        if (const auto result =
+                control->input.handle(window, message, wParam, lParam, control->keyPress))
+            return *result;
     }
     if (message == WM_GETOBJECT) {
         if (LRESULT object = describeControl(window, wParam, lParam, *control->design,
@@ -804,7 +801,7 @@ void Win32Form::changeDpi(UINT dpi, const RECT &suggested)
 void Win32Form::destroyed()
 {
     for (const int subscription : subscriptions_)
-        Heartbeat::unsubscribe(subscription);
+        heartbeat().unsubscribe(subscription);
     subscriptions_.clear();
     for (const auto &[id, tick] : slowTimers_)
         KillTimer(window_, id);

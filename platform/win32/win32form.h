@@ -26,6 +26,8 @@ class Win32Form final : public Form
 {
 public:
     static Win32Form *create(const FormDesign &design);
+    // The form a top-level window of ours belongs to, or none.
+    static Win32Form *of(HWND window);
 
     void setHandlers(std::unique_ptr<Handlers> handlers);
     FormHandle handle() const;
