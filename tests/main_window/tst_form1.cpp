@@ -9,9 +9,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -473,13 +476,40 @@ private Q_SLOTS:
         QCOMPARE(text1->font().pointSizeF(), 9.75);
     }
 
-    void contextMenuIsSpanish()
+    // The field's menu is in Spanish, and its "Pegar" takes the first line, as every paste does.
+    void spanishMenuPastesTheFirstLine()
     {
-        std::unique_ptr<QMenu> menu(text1->createStandardContextMenu());
-        QStringList texts;
-        for (const QAction *action : menu->actions())
-            texts << action->text().section(u'\t', 0, 0).remove(u'&');
-        QVERIFY2(texts.contains(QStringLiteral("Pegar")), qPrintable(texts.join(u',')));
+        platform::setClipboardText(u"12\n34");
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                                  text1->mapToGlobal(QPoint(1, 1)));
+        QCoreApplication::sendEvent(text1, &request);
+        QMenu *menu = text1->findChild<QMenu *>();
+        QVERIFY(menu);
+        QAction *paste = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (action->text().section(u'\t', 0, 0).remove(u'&') == QStringLiteral("Pegar"))
+                paste = action;
+        }
+        QVERIFY(paste);
+        paste->trigger();
+        menu->close();
+        QCOMPARE(text1->text(), QStringLiteral("12"));
+        QCOMPARE(text2->text(), QStringLiteral("N"));
+    }
+
+    // Dropped text would pass neither the key filter nor the paste rule.
+    void droppedTextIsRefused()
+    {
+        QTest::keyClicks(text1, QStringLiteral("12"));
+        QMimeData dragged;
+        dragged.setText(QStringLiteral("abc\n34"));
+        const QPoint at = text1->mapTo(form, text1->rect().center());
+        QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->windowHandle(), &enter);
+        QVERIFY(!enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->windowHandle(), &drop);
+        QCOMPARE(text1->text(), QStringLiteral("12"));
     }
 
 private:
