@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The real program on its own X server: type a number, copy it, confirm, and read the system
-# clipboard from another program.
+# The real program on its own X server: type a number and click the copy button at once,
+# confirm, and read the system clipboard from another program.
 # Usage: copy_e2e.sh <path to Velmora>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
@@ -13,9 +13,11 @@ e2e_start "$velmora"
 main=$(e2e_wait_window "Calculadora de letra DNI o NIF    .:Velmora:.") ||
     fail "the main window did not appear; windows: $(e2e_visible_titles); log: $(cat "$E2E_TMP/program.log")"
 
-xdotool type --delay 30 12345678
-# The copy button, at 280,112 and 97 x 25 in the client area.
-xdotool mousemove --window "$main" 328 124 click 1
+# The pointer waits on the copy button (at 280,112 and 97 x 25 in the client area), and the
+# click follows the last key at once, before any tick of the composition timer.
+xdotool mousemove --window "$main" 328 124
+xdotool type --delay 0 12345678
+xdotool click 1
 
 e2e_wait_window "Se ha copiado al portapapeles!!" >/dev/null ||
     fail "no confirmation box after the copy; windows: $(e2e_visible_titles)"
