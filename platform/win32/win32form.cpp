@@ -374,6 +374,17 @@ void Win32Form::addToolTip(const Control &control)
     SendMessageW(toolTips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
+// The window's own background, and the picture and labels drawn on it.
+void Win32Form::paintClient(HDC dc, const RECT &area)
+{
+    HBRUSH brush = design_.backColour ? CreateSolidBrush(colourOf(*design_.backColour))
+                                      : GetSysColorBrush(COLOR_BTNFACE);
+    FillRect(dc, &area, brush);
+    if (design_.backColour)
+        DeleteObject(brush);
+    paintContents(dc, {});
+}
+
 // The windowless controls of a container, bottom of the z-order first.
 void Win32Form::paintContents(HDC dc, std::string_view container)
 {
@@ -672,13 +683,15 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
-        HBRUSH brush = design_.backColour ? CreateSolidBrush(colourOf(*design_.backColour))
-                                          : GetSysColorBrush(COLOR_BTNFACE);
-        FillRect(dc, &paint.rcPaint, brush);
-        if (design_.backColour)
-            DeleteObject(brush);
-        paintContents(dc, {});
+        paintClient(dc, paint.rcPaint);
         EndPaint(window_, &paint);
+        return 0;
+    }
+    case WM_PRINTCLIENT: {
+        // What screenshots of the window (PrintWindow) and its animations draw from.
+        RECT client;
+        GetClientRect(window_, &client);
+        paintClient(reinterpret_cast<HDC>(wParam), client);
         return 0;
     }
     case WM_CTLCOLORSTATIC:

@@ -71,6 +71,7 @@ private:
     int pixels(int twips) const;
     void loadPictures();
     void changeDpi(UINT dpi, const RECT &suggested);
+    void paintClient(HDC dc, const RECT &area);
     void paintContents(HDC dc, std::string_view container);
     std::u16string heldCaptions(std::string_view container) const;
     Control &control(std::string_view name, ControlKind kind);

@@ -2,6 +2,8 @@
 #include "mainwindowfixture.h"
 #include "services.h"
 
+#include <cctype>
+#include <ostream>
 #include <string>
 
 using namespace std::chrono_literals;
@@ -32,6 +34,11 @@ const Typed typedRows[] = {
     {"emoji sent as WM_UNICHAR: one refusal", WM_UNICHAR, 0x1F600, L"12", 1},
 };
 
+void PrintTo(const Typed &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
 class TypedCharacter : public MainWindow, public ::testing::WithParamInterface<Typed>
 {
 };
@@ -47,13 +54,17 @@ TEST_P(TypedCharacter, ReachesTheFilterOnce)
     EXPECT_EQ(platform::beepCount() - beeps, row.beeps);
 }
 
+// A row's name as GoogleTest takes it: letters, digits and underscores.
+std::string testName(std::string_view name)
+{
+    std::string taken;
+    for (const char c : name)
+        taken += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return taken;
+}
+
 INSTANTIATE_TEST_SUITE_P(Win32, TypedCharacter, ::testing::ValuesIn(typedRows),
-                         [](const auto &info) {
-                             std::string name;
-                             for (const char c : std::string_view(info.param.name))
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
-                         });
+                         [](const auto &info) { return testName(info.param.name); });
 
 TEST_F(MainWindow, EmojiAsTwoHalvesIsOneRefusedCharacter)
 {
@@ -112,6 +123,11 @@ const Pasted pastedRows[] = {
     {"ten digits cut to eight", u"1234567890", L"12345678"},
     {"letters are not filtered", u"abc", L"abc"},
 };
+
+void PrintTo(const Pasted &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class PastedText : public MainWindow, public ::testing::WithParamInterface<Pasted>
 {

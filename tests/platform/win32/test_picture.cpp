@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+#include "mainwindowfixture.h"
+#include "picture.h"
+#include "resourceids.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// A 32-bit top-down bitmap to draw into and read back.
+class Canvas
+{
+public:
+    Canvas(int width, int height) : width_(width), height_(height)
+    {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        dc_ = CreateCompatibleDC(nullptr);
+        void *bits = nullptr;
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bits_ = static_cast<const std::uint8_t *>(bits);
+        previous_ = SelectObject(dc_, bitmap_);
+    }
+    ~Canvas()
+    {
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    Canvas(const Canvas &) = delete;
+    Canvas &operator=(const Canvas &) = delete;
+
+    HDC dc() const { return dc_; }
+
+    // The mean difference per colour channel over the top-left width x height, 0 to 255.
+    double difference(const Canvas &other, int width, int height) const
+    {
+        GdiFlush();
+        long long sum = 0;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                for (int channel = 0; channel < 3; ++channel)
+                    sum += std::abs(at(x, y, channel) - other.at(x, y, channel));
+            }
+        }
+        return static_cast<double>(sum) / (3.0 * width * height);
+    }
+
+private:
+    int at(int x, int y, int channel) const
+    {
+        return bits_[(static_cast<std::size_t>(y) * width_ + x) * 4 + channel];
+    }
+
+    int width_;
+    int height_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+    const std::uint8_t *bits_ = nullptr;
+};
+
+void drawResized(const Canvas &canvas, const platform::win32::BitmapResource &picture, double scale)
+{
+    SetStretchBltMode(canvas.dc(), HALFTONE);
+    SetBrushOrgEx(canvas.dc(), 0, 0, nullptr);
+    StretchDIBits(canvas.dc(), 0, 0, static_cast<int>(std::lround(picture.width() * scale)),
+                  static_cast<int>(std::lround(picture.height() * scale)), 0, 0, picture.width(),
+                  picture.height(), picture.bits, picture.info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+class BackgroundAtDensity : public MainWindow, public ::testing::WithParamInterface<UINT>
+{
+};
+
+// Above 96 dots per inch the background comes from the picture drawn at twice the size, made
+// smaller to the screen's pixels, not from the 1x picture made larger and blurred.
+TEST_P(BackgroundAtDensity, IsDrawnFromThePictureMadeForIt)
+{
+    const UINT dpi = GetParam();
+    RECT suggested;
+    GetWindowRect(form, &suggested);
+    SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT client;
+    GetClientRect(form, &client);
+    const Canvas shown(client.right, client.bottom);
+    SendMessageW(form, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(shown.dc()), PRF_CLIENT);
+
+    const auto single = platform::win32::findBitmapResource(VELMORA_BACKGROUND_PICTURE);
+    const auto twice = platform::win32::findBitmapResource(VELMORA_BACKGROUND_PICTURE_2X);
+    ASSERT_TRUE(single && twice);
+    const Canvas fromSingle(client.right, client.bottom);
+    drawResized(fromSingle, single, dpi / 96.0);
+    const Canvas fromTwice(client.right, client.bottom);
+    drawResized(fromTwice, twice, dpi / 192.0);
+
+    // Left of the captions and fields, where only the picture shows.
+    const int width = static_cast<int>(240 * dpi / 96);
+    const Canvas &expected = dpi > 96 ? fromTwice : fromSingle;
+    const Canvas &other = dpi > 96 ? fromSingle : fromTwice;
+    const double toExpected = shown.difference(expected, width, client.bottom);
+    EXPECT_LT(toExpected, 1.0) << "at " << dpi << " dpi";
+    EXPECT_LT(toExpected, shown.difference(other, width, client.bottom)) << "at " << dpi << " dpi";
+}
+
+INSTANTIATE_TEST_SUITE_P(Win32, BackgroundAtDensity, ::testing::Values(96U, 120U, 144U, 192U),
+                         [](const auto &info) { return std::to_string(info.param) + "dpi"; });
+
+} // namespace
