@@ -12,6 +12,7 @@
 #include "timer.h"
 #include "twips.h"
 #include "windowframe.h"
+#include "wrappedlabel.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -209,7 +210,8 @@ QWidget *QtForm::createControl(const ControlDesign &design)
     }
     case ControlKind::Label: {
         // A label paints only its text: whatever lies below shows around the letters.
-        auto *label = new QLabel(toQString(design.text), parent);
+        auto *label = design.wordWrap ? new WrappedLabel(design, design_.font, parent)
+                                      : new QLabel(toQString(design.text), parent);
         label->setAlignment(
             (design.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft) |
             Qt::AlignTop);
@@ -253,6 +255,8 @@ QWidget *QtForm::createControl(const ControlDesign &design)
     created->setObjectName(fromName(design.name));
     created->setGeometry(pixels(design.left), pixels(design.top), pixels(design.width),
                          pixels(design.height));
+    if (auto *wrapped = qobject_cast<WrappedLabel *>(created))
+        wrapped->reachContainerEdge();
     if (design.font)
         created->setFont(fontOf(*design.font));
     // Qt gives screen readers the tool tip as the description when none is set.

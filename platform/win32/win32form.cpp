@@ -5,6 +5,7 @@
 #include "dpi.h"
 #include "focusorder.h"
 #include "heartbeatclock.h"
+#include "labelpainting.h"
 #include "picture.h"
 #include "resourceids.h"
 #include "restingtimer.h"
@@ -412,15 +413,7 @@ void Win32Form::paintContents(HDC dc, std::string_view container)
                           background_.bits, background_.info, DIB_RGB_COLORS, SRCCOPY);
             RestoreDC(dc, saved);
         } else if (design.kind == ControlKind::Label) {
-            const HGDIOBJ previous = SelectObject(dc, font(design.font));
-            SetTextColor(dc, design.foreColour ? colourOf(*design.foreColour)
-                                               : GetSysColor(COLOR_BTNTEXT));
-            RECT text = box;
-            const std::wstring caption = wide(design.text);
-            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-                      DT_NOPREFIX | (design.wordWrap ? DT_WORDBREAK : DT_SINGLELINE) |
-                          (design.alignment == Alignment::Centre ? DT_CENTER : DT_LEFT));
-            SelectObject(dc, previous);
+            paintLabel(dc, box, design, design_.font, font(design.font));
         }
     }
 }

@@ -6,6 +6,7 @@
 #include "timerwakeups.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -46,6 +47,31 @@ QList<QWidget *> openCreditsWindows()
             windows << widget;
     }
     return windows;
+}
+
+// The leftmost and rightmost light pixels of each band of rows that hold any: the lines of white
+// text on the black panel.
+QList<QPair<int, int>> inkLines(const QImage &image)
+{
+    QList<QPair<int, int>> lines;
+    bool inLine = false;
+    for (int y = 0; y < image.height(); ++y) {
+        int left = image.width();
+        int right = -1;
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) > 128) {
+                left = std::min(left, x);
+                right = x;
+            }
+        }
+        if (right >= 0 && !inLine)
+            lines.append({left, right});
+        else if (right >= 0)
+            lines.last() = {std::min(lines.last().first, left),
+                            std::max(lines.last().second, right)};
+        inLine = right >= 0;
+    }
+    return lines;
 }
 
 platform::qt::PictureBox *panelOf(QWidget *autor)
@@ -113,6 +139,28 @@ private Q_SLOTS:
         QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
         QVERIFY(autor->parentWidget() == nullptr);
+    }
+
+    // Read back from what the label draws: three lines from its left edge, the author and the
+    // rights lines nearly as wide as the design's 193 pixels and the address short, none of
+    // them touching the widget's right edge, where it would be cut.
+    void creditsShowThreeLinesWhole()
+    {
+        QTest::mouseClick(command2, Qt::LeftButton);
+        QWidget *autor = openCreditsWindows().value(0);
+        QVERIFY(autor);
+        const QImage image = autor->findChild<QLabel *>(QStringLiteral("Label2"))->grab().toImage();
+        const QList<QPair<int, int>> lines = inkLines(image);
+        QCOMPARE(lines.size(), 3);
+        const int designWidth = 2895 / 15;
+        for (int i = 0; i < lines.size(); ++i) {
+            const auto [left, right] = lines.at(i);
+            const QByteArray line = "line " + QByteArray::number(i + 1) + " spans " +
+                                    QByteArray::number(left) + " to " + QByteArray::number(right);
+            QVERIFY2(left <= 1, line);
+            QVERIFY2(right < image.width() - 1, line);
+            QVERIFY2(i < 2 ? right >= designWidth * 9 / 10 : right < designWidth / 2, line);
+        }
     }
 
     void panelScrollsAndSitsAtItsNearestPixel()
