@@ -7,13 +7,12 @@
 # wine_use_arch_of <program.exe>: exports WINEARCH, WINELOADER and WINESERVER for the program's
 # architecture, read from its PE header.
 wine_use_arch_of() {
-    local header machine
+    local header machine=
     # The PE header starts at the offset stored at 0x3c; its machine field follows "PE\0\0".
-    header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ') && [ -n "$header" ] &&
-        machine=$(od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' ') || {
-        echo "cannot read the PE header of $1" >&2
-        return 1
-    }
+    header=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ') || header=
+    if [ -n "$header" ]; then
+        machine=$(od -An -tx2 -j$((header + 4)) -N2 "$1" 2>/dev/null | tr -d ' ') || machine=
+    fi
     case $machine in
     8664)
         export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 \
@@ -23,7 +22,7 @@ wine_use_arch_of() {
         export WINEARCH=win32 WINELOADER=/usr/lib/wine/wine WINESERVER=/usr/lib/wine/wineserver32
         ;;
     *)
-        echo "$1 is neither an x86 nor an x86-64 Windows program (machine $machine)" >&2
+        echo "$1 is not an x86 or x86-64 Windows program" >&2
         return 1
         ;;
     esac
