@@ -32,6 +32,14 @@ VELMORA_WINDOWS_PACKAGES=(
     cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64
     googletest g++ libx11-dev
 )
+# Wine to run the 32-bit one, where the kernel runs 32-bit programs (i386.sh), with the X
+# extensions that the 64-bit Wine finds here through the other packages, so that both builds
+# meet the same X server.
+VELMORA_WINE32_PACKAGES=(
+    wine32:i386
+    libxrender1:i386 libxrandr2:i386 libxi6:i386 libxfixes3:i386 libxcursor1:i386
+    libxcomposite1:i386 libxinerama1:i386
+)
 # The fuzzers: clang with its sanitizer and libFuzzer runtimes.
 VELMORA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
@@ -43,7 +51,8 @@ as_root() {
     fi
 }
 
-# Installs the packages that are missing, with one apt-get update at most.
+# Installs the packages that are missing, with one apt-get update at most. The architecture of
+# a package named with one (wine32:i386) is added to dpkg first, if it is not the machine's own.
 ensure_packages() {
     local missing=()
     local package
@@ -53,10 +62,23 @@ ensure_packages() {
         fi
     done
     [ ${#missing[@]} -eq 0 ] && return 0
+    for package in "${missing[@]}"; do
+        if [[ $package == *:* ]]; then
+            ensure_architecture "${package#*:}"
+        fi
+    done
     echo "Installing: ${missing[*]}"
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
+}
+
+# ensure_architecture <architecture>: dpkg installs that architecture's packages too.
+ensure_architecture() {
+    [ "$1" = "$(dpkg --print-architecture)" ] && return 0
+    dpkg --print-foreign-architectures | grep -qx -- "$1" && return 0
+    echo "Adding the architecture $1 to dpkg"
+    as_root dpkg --add-architecture "$1"
 }
 
 # build_preset <preset> [extra cmake arguments...]: configures and builds with a preset of

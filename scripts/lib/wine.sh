@@ -2,10 +2,10 @@
 # Sourced after xvfb.sh by the tests and the benchmark that run Windows programs on their display:
 # each run gets a Wine prefix of its own in its temporary folder, and its wineserver is stopped at
 # clean-up. Creating a prefix takes about 20 s, so it is done once into a template that runs
-# nothing, and each run clones the template.
-
-# Debian's `wine` starts the 32-bit loader, which this kind of machine cannot execute.
-export WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64 WINEDEBUG=-all
+# nothing, and each run clones the template. Loader, server and prefix follow the architecture
+# of the build under test (wine-arch.sh).
+source "$(dirname "${BASH_SOURCE[0]}")/wine-arch.sh"
+export WINEDEBUG=-all
 
 # wine_template <folder>: creates the template unless it is ready for this Wine. Runs side by
 # side wait for the one that creates it; it is marked ready only once its wineserver has ended,
@@ -14,7 +14,7 @@ export WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64 WIN
 # during creation: no offer to install Mono or Gecko.
 wine_template() {
     local version
-    version=$("$WINELOADER" --version)
+    version="$("$WINELOADER" --version) $WINEARCH"
     mkdir -p "$1"
     # Wine takes only an absolute prefix.
     flock "$1/.lock" bash -c '[ "$(cat "$1/.ready" 2>/dev/null)" = "$2" ] && exit 0
@@ -25,8 +25,11 @@ wine_template() {
         fail "could not create the Wine prefix $1"
 }
 
-# wine_start_prefix <template folder>: exports WINEPREFIX, a fresh clone of the template.
+# wine_start_prefix <template folder> <program.exe>: exports WINEPREFIX, a fresh clone of the
+# template, and the Wine for the program's architecture; the programs started later are of the
+# same build.
 wine_start_prefix() {
+    wine_use_arch_of "$2" || fail "cannot tell which Wine runs $2"
     wine_template "$1"
     export WINEPREFIX=$E2E_TMP/wineprefix
     mkdir "$WINEPREFIX"

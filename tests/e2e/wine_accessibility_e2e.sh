@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The 64-bit Windows build under Wine, read through MSAA by tests/support/accessibletree as a
+# The Windows build under Wine, read through MSAA by tests/support/accessibletree as a
 # screen reader reads it from another process: the fields by their Spanish names, the buttons'
 # tool tips as descriptions, the texts after typing, the credits' texts on their picture box,
 # and the confirmation box's title and text. Wine's oleacc has no objects of its own for
@@ -14,7 +14,7 @@ velmora=$1 accessibletree=$2
 
 e2e_start_display
 e2e_start_window_manager
-wine_start_prefix "$3"
+wine_start_prefix "$3" "$velmora"
 wine_start "$velmora"
 main_title="Calculadora de letra DNI o NIF    .:Velmora:."
 main=$(e2e_wait_window "$main_title" 60) ||

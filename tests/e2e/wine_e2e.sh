@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The 64-bit Windows build under Wine, on its own Xvfb display with openbox: refused keys ring
+# The Windows build under Wine, on its own Xvfb display with openbox: refused keys ring
 # the bell and accepted ones do not; the copy puts the full identifier on the system clipboard
 # and says so, or says it failed while another program holds the clipboard open; text typed
 # into the hidden field does not last; "Autor" opens one credits window, which scrolls; the
@@ -14,7 +14,7 @@ velmora=$1 holdclipboard=$2 bellcount=$3
 e2e_start_display
 e2e_start_window_manager
 e2e_start_bell_counter "$bellcount"
-wine_start_prefix "$4"
+wine_start_prefix "$4" "$velmora"
 wine_start "$velmora"
 # The first program of a fresh prefix waits for Wine's own services to start.
 main_title="Calculadora de letra DNI o NIF    .:Velmora:."

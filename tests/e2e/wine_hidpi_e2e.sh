@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The 64-bit Windows build under Wine at 96 and at 192 dots per inch (the user's LogPixels):
+# The Windows build under Wine at 96 and at 192 dots per inch (the user's LogPixels):
 # the main window's client area is 449 x 193 and then 898 x 386, and the background shows the
 # 1x artwork and then the 2x one pixel for pixel, not the 1x picture enlarged.
 # Usage: wine_hidpi_e2e.sh <Velmora.exe> <source folder> <Wine prefix template>
@@ -16,7 +16,7 @@ rmse() {
 
 e2e_start_display
 e2e_start_window_manager
-wine_start_prefix "$3"
+wine_start_prefix "$3" "$velmora"
 for case in 96:449x193:background.bmp 192:898x386:background@2x.bmp; do
     IFS=: read -r dpi client sharp <<<"$case"
     "$WINELOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The Windows executable as Windows will load it, without running it (the 32-bit one cannot run
-# here): the architecture of its build, a windowed program that opens no console, and imports
-# from system libraries only, so that the one file runs on a bare Windows 7 to 11.
+# The Windows executable as Windows will load it, without running it (so also where the 32-bit
+# one cannot run): the architecture of its build, a windowed program that opens no console, and
+# imports from system libraries only, so that the one file runs on a bare Windows 7 to 11.
 # Usage: windows_executable_test.sh <program.exe> <pei-i386 | pei-x86-64>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
