@@ -42,7 +42,7 @@ ink_bands() {
 
 e2e_start_display
 e2e_start_window_manager
-wine_start_prefix "$2"
+wine_start_prefix "$2" "$velmora"
 for dpi in 96 120 144 192; do
     px() { echo $(($1 * dpi / 1440)); }
     "$WINELOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \

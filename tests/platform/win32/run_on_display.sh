@@ -11,7 +11,7 @@ shift 2
 
 e2e_start_display
 e2e_start_window_manager
-wine_start_prefix "$template"
+wine_start_prefix "$template" "$program"
 status=0
 "$WINELOADER" "$program" "$@" || status=$?
 exit "$status"
