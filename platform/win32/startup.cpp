@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "startup.h"
 
+#include "navigation.h"
 #include "numberformat.h"
-#include "win32form.h"
 #include "win32text.h"
 
 #include <commctrl.h>
@@ -37,7 +37,7 @@ int runMessageLoop()
 {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (Win32Form::navigate(message))
+        if (navigate(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

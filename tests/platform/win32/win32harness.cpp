@@ -2,7 +2,7 @@
 #include "win32harness.h"
 
 #include "formdesign.h"
-#include "win32form.h"
+#include "navigation.h"
 
 #include <algorithm>
 #include <vector>
@@ -80,7 +80,7 @@ int pump(std::chrono::milliseconds duration)
                 continue;
             if (message.message == WM_TIMER)
                 ++timers;
-            if (platform::win32::Win32Form::navigate(message))
+            if (platform::win32::navigate(message))
                 continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#include "childcontrol.h"
+
+#include "dpi.h"
+#include "formdesign.h"
+#include "win32text.h"
+
+namespace platform::win32 {
+namespace {
+
+constexpr wchar_t kOwner[] = L"Velmora.Control";
+
+} // namespace
+
+ChildControl::ChildControl(const ControlDesign &design, std::function<void()> changed)
+    : design_(design), changed_(std::move(changed))
+{}
+
+ChildControl::~ChildControl()
+{
+    if (window_ && IsWindow(window_))
+        RemovePropW(window_, kOwner);
+}
+
+ChildControl *ChildControl::of(HWND window)
+{
+    return window ? static_cast<ChildControl *>(GetPropW(window, kOwner)) : nullptr;
+}
+
+void ChildControl::createWindow(const wchar_t *windowClass, DWORD style, DWORD extendedStyle,
+                                HWND parent, int id, UINT dpi)
+{
+    style |= WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (design_.enabled ? 0 : WS_DISABLED);
+    window_ = CreateWindowExW(extendedStyle, windowClass, wide(design_.text).c_str(), style,
+                              pixelsAt(design_.left, dpi), pixelsAt(design_.top, dpi),
+                              pixelsAt(design_.width, dpi), pixelsAt(design_.height, dpi), parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                              GetModuleHandleW(nullptr), nullptr);
+    SetPropW(window_, kOwner, this);
+}
+
+void ChildControl::place(UINT dpi)
+{
+    SetWindowPos(window_, nullptr, pixelsAt(design_.left, dpi), pixelsAt(design_.top, dpi),
+                 pixelsAt(design_.width, dpi), pixelsAt(design_.height, dpi),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace platform::win32

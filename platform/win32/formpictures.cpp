@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "formpictures.h"
+
+#include "dpi.h"
+#include "resourceids.h"
+
+namespace platform::win32 {
+
+FormPictures::~FormPictures()
+{
+    if (pointer_)
+        DestroyCursor(pointer_);
+}
+
+void FormPictures::load(UINT dpi)
+{
+    dpi_ = dpi;
+    const bool dense = dpi > kDesignDpi;
+    background_ = {};
+    backgroundFound_ = false;
+    scale_ = dense ? 2 : 1;
+    if (pointer_)
+        DestroyCursor(pointer_);
+    // Two-colour pointers are resized without blending: the 2x one to the screen's size.
+    const int size = pixelsAt(32 * 15, dpi);
+    pointer_ = static_cast<HCURSOR>(
+        LoadImageW(GetModuleHandleW(nullptr),
+                   MAKEINTRESOURCEW(dense ? VELMORA_POINTING_HAND_2X : VELMORA_POINTING_HAND),
+                   IMAGE_CURSOR, size, size, 0));
+}
+
+void FormPictures::paintBackground(HDC dc, const RECT &box) const
+{
+    if (!backgroundFound_) {
+        background_ = findBitmapResource(scale_ == 2 ? VELMORA_BACKGROUND_PICTURE_2X
+                                                     : VELMORA_BACKGROUND_PICTURE);
+        backgroundFound_ = true;
+    }
+    if (!background_)
+        return;
+    const int density = static_cast<int>(kDesignDpi) * scale_;
+    const int width = background_.width();
+    const int height = background_.height();
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+    if (static_cast<int>(dpi_) != density) {
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+    }
+    StretchDIBits(dc, box.left, box.top, MulDiv(width, static_cast<int>(dpi_), density),
+                  MulDiv(height, static_cast<int>(dpi_), density), 0, 0, width, height,
+                  background_.bits, background_.info, DIB_RGB_COLORS, SRCCOPY);
+    RestoreDC(dc, saved);
+}
+
+} // namespace platform::win32

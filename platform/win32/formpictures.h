@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "picture.h"
+
+#include <windows.h>
+
+namespace platform::win32 {
+
+// The pictures a window shows at its density: the background and the buttons' pointer, the 2x
+// ones above 96 dots per inch.
+class FormPictures
+{
+public:
+    FormPictures() = default;
+    FormPictures(const FormPictures &) = delete;
+    FormPictures &operator=(const FormPictures &) = delete;
+    ~FormPictures();
+
+    void load(UINT dpi);
+
+    // The background unscaled from the box's top-left corner and cut off at its edges; between
+    // 1x and 2x the 2x picture resized to the screen's pixels.
+    void paintBackground(HDC dc, const RECT &box) const;
+    HCURSOR pointingHand() const { return pointer_; }
+
+private:
+    UINT dpi_ = 96;
+    // Found when first painted: a window without a picture never looks for it.
+    mutable BitmapResource background_;
+    mutable bool backgroundFound_ = false;
+    // 2 where the background is the 2x picture.
+    int scale_ = 1;
+    HCURSOR pointer_ = nullptr;
+};
+
+} // namespace platform::win32

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+#include "pictureboxcontrol.h"
+
+#include "accessible.h"
+#include "dpi.h"
+#include "formdesign.h"
+#include "win32text.h"
+
+#include <cmath>
+
+namespace platform::win32 {
+namespace {
+
+constexpr wchar_t kClass[] = L"VelmoraPictureBox";
+
+const wchar_t *registeredClass(WNDPROC windowProc)
+{
+    static const bool registered = [windowProc] {
+        WNDCLASSEXW picture{};
+        picture.cbSize = sizeof(picture);
+        picture.lpfnWndProc = windowProc;
+        picture.hInstance = GetModuleHandleW(nullptr);
+        picture.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        picture.lpszClassName = kClass;
+        return RegisterClassExW(&picture) != 0;
+    }();
+    return registered ? kClass : nullptr;
+}
+
+} // namespace
+
+PictureBoxControl::PictureBoxControl(const ControlDesign &design, HWND parent, int id, UINT dpi,
+                                     std::function<void()> changed,
+                                     std::function<void(HDC)> paintContents,
+                                     std::u16string spokenName)
+    : ChildControl(design, std::move(changed)), paintContents_(std::move(paintContents)),
+      spokenName_(std::move(spokenName)), dpi_(dpi)
+{
+    createWindow(registeredClass(windowProc), WS_CLIPCHILDREN, 0, parent, id, dpi);
+}
+
+float PictureBoxControl::top() const
+{
+    return top_.value_or(static_cast<float>(design().top));
+}
+
+void PictureBoxControl::setTop(float twips)
+{
+    if (top_ == twips)
+        return;
+    top_ = twips;
+    place(dpi_);
+    changed();
+}
+
+// No border and no scale of its own: the inner height is the design's, in twips, at every
+// density. Read back from rounded pixels it would drift, and the scroll's cycle with it.
+float PictureBoxControl::scaleHeight() const
+{
+    return static_cast<float>(design().height);
+}
+
+void PictureBoxControl::place(UINT dpi)
+{
+    dpi_ = dpi;
+    const int top = static_cast<int>(std::lround(this->top() * static_cast<float>(dpi) / 1440.0F));
+    SetWindowPos(window(), nullptr, pixelsAt(design().left, dpi), top,
+                 pixelsAt(design().width, dpi), pixelsAt(design().height, dpi),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PictureBoxControl::paint()
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window(), &paint);
+    const std::optional<Rgb> &colour = design().backColour;
+    HBRUSH brush = CreateSolidBrush(colour ? RGB(colour->red, colour->green, colour->blue)
+                                           : GetSysColor(COLOR_BTNFACE));
+    FillRect(dc, &paint.rcPaint, brush);
+    DeleteObject(brush);
+    paintContents_(dc);
+    EndPaint(window(), &paint);
+}
+
+LRESULT CALLBACK PictureBoxControl::windowProc(HWND window, UINT message, WPARAM wParam,
+                                               LPARAM lParam)
+{
+    auto *box = dynamic_cast<PictureBoxControl *>(ChildControl::of(window));
+    if (!box)
+        return DefWindowProcW(window, message, wParam, lParam);
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT:
+        box->paint();
+        return 0;
+    case WM_LBUTTONDOWN:
+        SetFocus(window);
+        return 0;
+    case WM_GETOBJECT:
+        if (LRESULT object = answerGetObject(window, wParam, lParam, wide(box->spokenName_),
+                                             wide(box->design().toolTip)))
+            return object;
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+} // namespace platform::win32

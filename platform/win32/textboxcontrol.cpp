@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "textboxcontrol.h"
+
+#include "accessible.h"
+#include "formdesign.h"
+#include "win32text.h"
+
+#include <commctrl.h>
+
+namespace platform::win32 {
+
+TextBoxControl::TextBoxControl(const ControlDesign &design, HWND parent, int id, UINT dpi,
+                               std::function<void()> changed)
+    : ChildControl(design, std::move(changed))
+{
+    createWindow(WC_EDITW, ES_AUTOHSCROLL | (design.locked ? ES_READONLY : 0), WS_EX_CLIENTEDGE,
+                 parent, id, dpi);
+    // No limit is the control's largest.
+    SendMessageW(window(), EM_LIMITTEXT, static_cast<WPARAM>(design.maxLength), 0);
+    SetWindowSubclass(window(), subclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+std::u16string TextBoxControl::text() const
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window())) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window(), text.data(), static_cast<int>(text.size()))));
+    return utf16(text);
+}
+
+// The same text again is no change: not for the resting timers, nor for screen readers.
+void TextBoxControl::setText(std::u16string_view text)
+{
+    if (text != this->text())
+        SetWindowTextW(window(), wide(text).c_str());
+}
+
+void TextBoxControl::notified(WORD code)
+{
+    if (code != EN_CHANGE)
+        return;
+    if (change_)
+        change_();
+    changed();
+}
+
+// The key filter and the paste rule, and the field's name and description for screen readers:
+// the painted caption above it is not tied to it.
+LRESULT CALLBACK TextBoxControl::subclassProc(HWND window, UINT message, WPARAM wParam,
+                                              LPARAM lParam, UINT_PTR, DWORD_PTR self)
+{
+    auto *box = reinterpret_cast<TextBoxControl *>(self);
+    if (const auto result = box->input_.handle(window, message, wParam, lParam, box->keyPress_))
+        return *result;
+    if (message == WM_GETOBJECT) {
+        if (LRESULT object =
+                answerGetObject(window, wParam, lParam, wide(box->design().accessibleName),
+                                wide(box->design().toolTip)))
+            return object;
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(window, subclassProc, 0);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+} // namespace platform::win32
