@@ -19,7 +19,8 @@ class RestingTimer;
 
 namespace platform::qt {
 
-class PictureBox;
+class ButtonAdapter;
+class TextBoxAdapter;
 
 // A window built with Qt Widgets from its design: every control a child widget named as in
 // the design, so that tests find them by name. It owns its handlers and discards itself, and
@@ -48,15 +49,12 @@ public:
                         std::u16string_view title) override;
 
 private:
-    class TextBoxAdapter;
-    class ButtonAdapter;
     class WindowReference;
 
-    const ControlDesign &control(std::string_view name) const;
     QWidget *widget(std::string_view name) const;
     QLineEdit *lineEdit(std::string_view name) const;
     QPushButton *button(std::string_view name) const;
-    QWidget *createControl(const ControlDesign &design);
+    void addControl(const ControlDesign &design);
     void applyTabOrder();
     // Every change to a control, the user's or a handler's, may give a resting timer work.
     void watchForChanges();

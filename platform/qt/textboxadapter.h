@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "forms.h"
+
+class QLineEdit;
+
+namespace platform::qt {
+
+// A window's text box as its handlers see it (forms.h), over the line edit that shows it. The
+// form connects its events; this only reads and writes the text.
+class TextBoxAdapter final : public TextBox
+{
+public:
+    explicit TextBoxAdapter(QLineEdit *edit) : edit_(edit) {}
+
+    QLineEdit *edit() const { return edit_; }
+
+    std::u16string text() const override;
+    // The same text again is no change: rewritten anyway, as the full identifier is on every
+    // tick, it would be announced to screen readers as deleted and typed anew each time.
+    void setText(std::u16string_view text) override;
+
+private:
+    QLineEdit *const edit_;
+};
+
+} // namespace platform::qt
