@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: MIT
+#include "form1test.h"
+#include "messageboxanswerer.h"
+#include "services.h"
+#include "timerwakeups.h"
+
+#include <QClipboard>
+#include <utility>
+
+// The main window's full identifier, composed by its timer, and the copy to the clipboard with its
+// message box.
+class TestForm1Copy : public Form1Test
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { useSpanishDesktop(); }
+    void init() { showForm(); }
+    void cleanup() { closeForm(); }
+
+    // The composition rests while nothing changes, and a change wakes it for the very next tick.
+    void fullIdentifierFollowsTheFields_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("identifier");
+        QTest::newRow("eight digits") << "12345678"
+                                      << "12345678Z";
+        QTest::newRow("only digit deleted: the letter alone") << "1\b"
+                                                              << "R";
+    }
+    void fullIdentifierFollowsTheFields()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, identifier);
+        TimerWakeups wakeups;
+        QVERIFY(wakeups.waitForRest());
+        QCOMPARE(text3->text(), QString());
+        for (const QChar c : typed) {
+            wakeups.count = 0;
+            int wakeupsToFollow = -1;
+            const auto followed =
+                connect(text3, &QLineEdit::textChanged, [&] { wakeupsToFollow = wakeups.count; });
+            if (c == u'\b')
+                QTest::keyClick(text1, Qt::Key_Backspace);
+            else
+                QTest::keyClick(text1, c.toLatin1());
+            QTRY_VERIFY(wakeupsToFollow >= 0);
+            disconnect(followed);
+            QCOMPARE(wakeupsToFollow, 1);
+        }
+        QCOMPARE(text3->text(), identifier);
+        QVERIFY(wakeups.waitForRest());
+    }
+
+    void typingIntoTheHiddenFieldDoesNotLast()
+    {
+        TimerWakeups wakeups;
+        QTest::keyClicks(text1, QStringLiteral("7"));
+        QTRY_COMPARE(text3->text(), QStringLiteral("7F"));
+        QVERIFY(wakeups.waitForRest());
+        text3->setFocus();
+        QTest::keyClicks(text3, QStringLiteral("zz"));
+        QTRY_COMPARE(text3->text(), QStringLiteral("7F"));
+    }
+
+    void copyReplacesTheClipboardAndConfirms()
+    {
+        platform::setClipboardText(u"lo que había antes");
+        QTest::keyClicks(text1, QStringLiteral("12345678"));
+        QTRY_COMPARE(text3->text(), QStringLiteral("12345678Z"));
+
+        SeenMessageBox seen;
+        QString identifierWhileOpen;
+        answerNextMessageBox(&seen, [&] {
+            // The composition keeps ticking behind the box.
+            text3->setText(QStringLiteral("x"));
+            QTRY_COMPARE(text3->text(), QStringLiteral("12345678Z"));
+            identifierWhileOpen = text3->text();
+        });
+        QTest::mouseClick(command1, Qt::LeftButton);
+
+        QCOMPARE(platform::clipboardText(), u"12345678Z");
+        QCOMPARE(seen.title, QStringLiteral("Se ha copiado al portapapeles!!"));
+        QCOMPARE(seen.text, QStringLiteral("El DNI completo se ha copiado en el portapapeles, "
+                                           "para pegarlo utilice CTRL+V"));
+        QCOMPARE(seen.icon, QMessageBox::Information);
+        QCOMPARE(seen.buttons, QStringList{QStringLiteral("Aceptar")});
+        QCOMPARE(identifierWhileOpen, QStringLiteral("12345678Z"));
+    }
+
+    // What the click copies is what the fields show at that moment, even when no tick has
+    // composed it yet; and only an identity number goes out, else the clipboard is kept.
+    void copyTakesWhatTheFieldsShow_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("copied");
+        QTest::addColumn<QString>("title");
+        const QString confirmed = QStringLiteral("Se ha copiado al portapapeles!!");
+        const QString refused = QStringLiteral("No hay ningún DNI que copiar");
+        const QString kept = QStringLiteral("lo que había antes");
+        QTest::newRow("retyped digits, clicked before any tick") << ""
+                                                                 << "87654321X" << confirmed;
+        QTest::newRow("pasted leading zeros") << "00000023"
+                                              << "00000023T" << confirmed;
+        QTest::newRow("foreigner's number") << "X1234567" << kept << refused;
+        QTest::newRow("negative") << "-1" << kept << refused;
+        QTest::newRow("negative multiple of 23") << "-46" << kept << refused;
+        QTest::newRow("past 32 bits") << "9e9" << kept << refused;
+        QTest::newRow("letters") << "abc" << kept << refused;
+        QTest::newRow("emptied field") << "<emptied>" << kept << refused;
+    }
+    void copyTakesWhatTheFieldsShow()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, copied);
+        QFETCH(QString, title);
+        TimerWakeups wakeups;
+        QTest::keyClicks(text1, QStringLiteral("12345678"));
+        QTRY_COMPARE(text3->text(), QStringLiteral("12345678Z"));
+        QVERIFY(wakeups.waitForRest());
+        if (pasted == QStringLiteral("<emptied>")) {
+            text1->selectAll();
+            QTest::keyClick(text1, Qt::Key_Backspace);
+        } else if (!pasted.isEmpty()) {
+            text1->selectAll();
+            platform::setClipboardText(platform::u16(pasted));
+            QTest::keyClick(text1, Qt::Key_Insert, Qt::ShiftModifier);
+        } else {
+            text1->clear();
+            QTest::keyClicks(text1, QStringLiteral("87654321"));
+        }
+        const QString letter = text2->text();
+        platform::setClipboardText(u"lo que había antes");
+        SeenMessageBox seen;
+        answerNextMessageBox(&seen);
+        QTest::mouseClick(command1, Qt::LeftButton);
+
+        QCOMPARE(platform::clipboardText(), platform::u16(copied));
+        QCOMPARE(seen.title, title);
+        QCOMPARE(seen.icon, title == QStringLiteral("No hay ningún DNI que copiar")
+                                ? QMessageBox::Warning
+                                : QMessageBox::Information);
+        QVERIFY(!seen.text.isEmpty());
+        // The fields stay as the user left them, and the button usable.
+        QCOMPARE(text2->text(), letter);
+        QVERIFY(command1->isEnabled());
+    }
+
+    // As when another program takes the clipboard the moment we set it.
+    void copyThatDoesNotLandIsReportedAsAFailure()
+    {
+        QTest::keyClicks(text1, QStringLiteral("1"));
+        QTRY_COMPARE(text3->text(), QStringLiteral("1R"));
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        bool taken = false;
+        const auto connection = connect(clipboard, &QClipboard::dataChanged, [&] {
+            if (clipboard->text() == QStringLiteral("1R") && !std::exchange(taken, true))
+                clipboard->setText(QStringLiteral("otro programa"));
+        });
+        SeenMessageBox seen;
+        answerNextMessageBox(&seen);
+        QTest::mouseClick(command1, Qt::LeftButton);
+        disconnect(connection);
+
+        QVERIFY(taken);
+        QCOMPARE(seen.title, QStringLiteral("No se ha podido copiar"));
+        QCOMPARE(seen.icon, QMessageBox::Warning);
+        QCOMPARE(seen.buttons, QStringList{QStringLiteral("Aceptar")});
+    }
+};
+
+QTEST_MAIN(TestForm1Copy)
+#include "tst_form1copy.moc"

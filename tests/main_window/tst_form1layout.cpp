@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#include "form1test.h"
+
+#include <QFontInfo>
+#include <QScreen>
+
+// What a user sees of the main window's layout: its title, size and place, the tab order, the
+// pointers, tool tips and fonts.
+class TestForm1Layout : public Form1Test
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { useSpanishDesktop(); }
+    void init() { showForm(); }
+    void cleanup() { closeForm(); }
+
+    void windowIsFixedCentredAndTitled()
+    {
+        QCOMPARE(form->windowTitle(),
+                 QStringLiteral("Calculadora de letra DNI o NIF    .:Velmora:."));
+        QCOMPARE(form->size(), QSize(449, 193));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        const Qt::WindowFlags flags = form->windowFlags();
+        QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(form->windowType(), Qt::Window);
+        const QRect available = form->screen()->availableGeometry();
+        QVERIFY((form->frameGeometry().center() - available.center()).manhattanLength() <= 2);
+    }
+
+    void tabVisitsHiddenFieldAndSkipsDisabledCopy()
+    {
+        QWidget *expected[] = {text2, text3, command2, text1};
+        for (QWidget *next : expected) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        QTest::keyClick(text1, '1');
+        QWidget *enabled[] = {text2, text3, command1, command2};
+        for (QWidget *next : enabled) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        QVERIFY(!form->rect().intersects(text3->geometry()));
+    }
+
+    void pointersAndToolTips()
+    {
+        for (QPushButton *button : {command1, command2}) {
+            const QCursor hand = button->cursor();
+            QCOMPARE(hand.shape(), Qt::BitmapCursor);
+            QCOMPARE(hand.pixmap().size(), QSize(32, 32));
+            QCOMPARE(hand.hotSpot(), QPoint(5, 0));
+        }
+        QCOMPARE(text1->cursor().shape(), Qt::IBeamCursor);
+        QCOMPARE(text1->toolTip(), QStringLiteral("Introduzca el número del DNI"));
+        QCOMPARE(
+            command1->toolTip(),
+            QStringLiteral("Copia el resultado completo al portapapeles, para pegar use CTRL+V"));
+        QCOMPARE(command2->toolTip(), QStringLiteral("Créditos del autor"));
+    }
+
+    void numberFontIsBoldArial()
+    {
+        const QFontInfo info(text1->font());
+        QVERIFY2(info.family() == QLatin1String("Arial") ||
+                     info.family() == QLatin1String("Liberation Sans"),
+                 qPrintable(info.family()));
+        QVERIFY(info.bold());
+        QCOMPARE(text1->font().pointSizeF(), 9.75);
+    }
+};
+
+QTEST_MAIN(TestForm1Layout)
+#include "tst_form1layout.moc"

@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: MIT
+#include "form1test.h"
+#include "services.h"
+
+#include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+
+// The main window as text arrives without the key filter: pasted by keys or by the Spanish menu,
+// or dropped.
+class TestForm1Paste : public Form1Test
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { useSpanishDesktop(); }
+    void init() { showForm(); }
+    void cleanup() { closeForm(); }
+
+    // Pasting does not pass the key filter, so any text can arrive. Whatever it is, nothing
+    // crashes, the field keeps at most 8 characters, the copy button is enabled, and the letter
+    // field shows the rule's letter or keeps the one it had ("Y", from a typed 6).
+    void pastedText_data()
+    {
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("letter");
+        const QString kept = QStringLiteral("Y");
+        QTest::newRow("overflow by one, cut to 8") << "2147483648"
+                                                   << "N";
+        QTest::newRow("INT_MIN, cut to 8: negative") << "-2147483648" << kept;
+        QTest::newRow("negative") << "-1" << kept;
+        QTest::newRow("negative multiple of 23") << "-46"
+                                                 << "T";
+        QTest::newRow("minus 23") << "-23"
+                                  << "T";
+        QTest::newRow("negative with thousands") << "-1.000" << kept;
+        QTest::newRow("exponent") << "1e5"
+                                  << "L";
+        QTest::newRow("exponent past 32 bits") << "1e999999" << kept;
+        QTest::newRow("just past 32 bits") << "9e9" << kept;
+        QTest::newRow("negative exponent rounds to 0") << "1E-5"
+                                                       << "T";
+        QTest::newRow("exponent without digits") << "1e" << kept;
+        QTest::newRow("Spanish thousands") << "1.234"
+                                           << "S";
+        QTest::newRow("Spanish decimal comma, half to even") << "2,5"
+                                                             << "W";
+        QTest::newRow("point between digits groups them") << "12.5"
+                                                          << "X";
+        QTest::newRow("C-locale separators in Spanish") << "1,234.5" << kept;
+        QTest::newRow("euro sign after") << "5 €"
+                                         << "M";
+        QTest::newRow("Qt's own Spanish currency format")
+            << QLocale(QLocale::Spanish, QLocale::Spain).toCurrencyString(7.5) << "P";
+        QTest::newRow("euro sign before") << "€5"
+                                          << "M";
+        QTest::newRow("dollar sign") << "$5" << kept;
+        QTest::newRow("surrounding blanks") << " 7 "
+                                            << "F";
+        QTest::newRow("surrounding tabs") << "\t7\t"
+                                          << "F";
+        QTest::newRow("blanks only") << "   " << kept;
+        QTest::newRow("plus sign") << "+13"
+                                   << "J";
+        QTest::newRow("lone minus") << "-" << kept;
+        QTest::newRow("lone plus") << "+" << kept;
+        QTest::newRow("lone point") << "." << kept;
+        QTest::newRow("Unicode minus sign") << QStringLiteral("\u22125") << kept;
+        QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0662\u0663") << kept;
+        QTest::newRow("full-width digits") << QStringLiteral("\uFF11\uFF12\uFF13") << kept;
+        QTest::newRow("infinity") << QStringLiteral("\u221E") << kept;
+        QTest::newRow("emoji") << QStringLiteral("\U0001F600\U0001F600") << kept;
+        QTest::newRow("embedded NUL ends the text") << QString::fromUtf16(u"12\0"
+                                                                          "34",
+                                                                          5)
+                                                    << "N";
+        QTest::newRow("control characters") << "\x01\x02" << kept;
+        QTest::newRow("hexadecimal") << "0x1A" << kept;
+        QTest::newRow("letters") << "abc" << kept;
+        QTest::newRow("400 digits, cut to 8") << QString(400, u'9') << "R";
+        QTest::newRow("two lines: the first is taken") << "12\n34"
+                                                       << "N";
+        QTest::newRow("eight zeros") << "00000000"
+                                     << "T";
+        QTest::newRow("eight digits") << "12345678"
+                                      << "Z";
+    }
+    void pastedText()
+    {
+        QFETCH(QString, clipboard);
+        QFETCH(QString, letter);
+        QTest::keyClick(text1, '6');
+        text1->clear();
+        platform::setClipboardText(platform::u16(clipboard));
+        QTest::keyClick(text1, Qt::Key_Insert, Qt::ShiftModifier);
+        QVERIFY(text1->text().size() <= 8);
+        QCOMPARE(text2->text(), letter);
+        QVERIFY(command1->isEnabled());
+    }
+
+    void firstChangeEnablesCopyEvenWithoutALetter()
+    {
+        platform::setClipboardText(u"x");
+        QTest::keyClick(text1, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(text2->text(), QString());
+        QVERIFY(command1->isEnabled());
+    }
+
+    // The field's menu is in Spanish, and its "Pegar" takes the first line, as every paste does.
+    void spanishMenuPastesTheFirstLine()
+    {
+        platform::setClipboardText(u"12\n34");
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                                  text1->mapToGlobal(QPoint(1, 1)));
+        QCoreApplication::sendEvent(text1, &request);
+        QMenu *menu = text1->findChild<QMenu *>();
+        QVERIFY(menu);
+        QAction *paste = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (action->text().section(u'\t', 0, 0).remove(u'&') == QStringLiteral("Pegar"))
+                paste = action;
+        }
+        QVERIFY(paste);
+        paste->trigger();
+        menu->close();
+        QCOMPARE(text1->text(), QStringLiteral("12"));
+        QCOMPARE(text2->text(), QStringLiteral("N"));
+    }
+
+    // Dropped text would pass neither the key filter nor the paste rule.
+    void droppedTextIsRefused()
+    {
+        QTest::keyClicks(text1, QStringLiteral("12"));
+        QMimeData dragged;
+        dragged.setText(QStringLiteral("abc\n34"));
+        const QPoint at = text1->mapTo(form, text1->rect().center());
+        QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->windowHandle(), &enter);
+        QVERIFY(!enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form->windowHandle(), &drop);
+        QCOMPARE(text1->text(), QStringLiteral("12"));
+    }
+};
+
+QTEST_MAIN(TestForm1Paste)
+#include "tst_form1paste.moc"
