@@ -9,12 +9,14 @@
 
 namespace platform {
 
-const ControlDesign &controlNamed(const FormDesign &design, std::string_view name)
+const ControlDesign &designOf(const FormDesign &form, std::string_view name, ControlKind kind)
 {
-    const auto found = std::find_if(design.controls.begin(), design.controls.end(),
-                                    [name](const ControlDesign &c) { return c.name == name; });
-    if (found == design.controls.end())
-        noSuchControl(design.name, name);
+    const auto found =
+        std::find_if(form.controls.begin(), form.controls.end(), [&](const ControlDesign &control) {
+            return control.name == name && control.kind == kind;
+        });
+    if (found == form.controls.end())
+        noSuchControl(form.name, name);
     return *found;
 }
 

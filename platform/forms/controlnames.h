@@ -5,12 +5,13 @@
 
 namespace platform {
 
+enum class ControlKind;
 struct ControlDesign;
 struct FormDesign;
 
-// A window's control by the name its design gives it. A name the design does not hold is a
-// programming error, and stops the program.
-const ControlDesign &controlNamed(const FormDesign &design, std::string_view name);
+// A window's control of that kind by the name its design gives it. A name the design does not
+// hold for that kind is a programming error, and stops the program.
+const ControlDesign &designOf(const FormDesign &form, std::string_view name, ControlKind kind);
 
 // Says on the standard error that the window has no control of that name and kind, and stops
 // the program: what every backend does when a handler asks for a control that is not there.

@@ -199,9 +199,9 @@ void QtForm::onClick(std::string_view button, std::function<void()> handler)
 void QtForm::onTimer(std::string_view timer, std::function<void()> handler)
 {
     const std::size_t index = timers_.size();
-    TimerClock *clock =
-        platform::startTimer(this, std::chrono::milliseconds(controlNamed(design_, timer).interval),
-                             [this, index] { timers_[index]->tick(); });
+    TimerClock *clock = platform::startTimer(
+        this, std::chrono::milliseconds(designOf(design_, timer, ControlKind::Timer).interval),
+        [this, index] { timers_[index]->tick(); });
     timers_.push_back(std::make_unique<RestingTimer>(
         std::move(handler), [clock](bool running) { clock->setRunning(running); }));
 }
