@@ -2,6 +2,7 @@
 #include "win32form.h"
 
 #include "buttoncontrol.h"
+#include "controlnames.h"
 #include "dpi.h"
 #include "focusorder.h"
 #include "formclass.h"
@@ -14,29 +15,9 @@
 #include "windowlesspainting.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace platform::win32 {
 namespace {
-
-[[noreturn]] void noSuchControl(std::string_view form, std::string_view name)
-{
-    std::fprintf(stderr, "%.*s has no control %.*s of that kind\n", static_cast<int>(form.size()),
-                 form.data(), static_cast<int>(name.size()), name.data());
-    std::abort();
-}
-
-const ControlDesign &designOf(const FormDesign &form, std::string_view name, ControlKind kind)
-{
-    const auto found =
-        std::find_if(form.controls.begin(), form.controls.end(), [&](const ControlDesign &control) {
-            return control.name == name && control.kind == kind;
-        });
-    if (found == form.controls.end())
-        noSuchControl(form.name, name);
-    return *found;
-}
 
 // What a screen reader reads of a picture box: the labels it holds, top to bottom, one a line.
 std::u16string heldCaptions(const FormDesign &form, std::string_view container)
