@@ -6,19 +6,22 @@
 #include <vector>
 
 namespace platform::win32 {
+namespace {
+
+BOOL CALLBACK collectEnabled(HWND window, LPARAM list)
+{
+    if (IsWindowVisible(window) && IsWindowEnabled(window))
+        reinterpret_cast<std::vector<HWND> *>(list)->push_back(window);
+    return TRUE;
+}
+
+} // namespace
 
 void showProgramModalBox(HWND owner, std::u16string_view body, UINT style,
                          std::u16string_view title)
 {
     std::vector<HWND> others;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM list) {
-            if (IsWindowVisible(window) && IsWindowEnabled(window))
-                reinterpret_cast<std::vector<HWND> *>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&others));
+    EnumThreadWindows(GetCurrentThreadId(), collectEnabled, reinterpret_cast<LPARAM>(&others));
     // The owner is the box's own business.
     std::erase(others, owner);
     for (const HWND window : others)

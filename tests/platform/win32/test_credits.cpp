@@ -3,17 +3,17 @@
 
 namespace {
 
+BOOL CALLBACK countCredits(HWND window, LPARAM counted)
+{
+    if (IsWindowVisible(window) && window == harness::formWindow(Autor::design()))
+        ++*reinterpret_cast<int *>(counted);
+    return TRUE;
+}
+
 int visibleCreditsWindows()
 {
     int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM counted) {
-            if (IsWindowVisible(window) && window == harness::formWindow(Autor::design()))
-                ++*reinterpret_cast<int *>(counted);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), countCredits, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
