@@ -6,19 +6,23 @@
 #include <vector>
 
 namespace platform::win32 {
+namespace {
+
+// A callback of the system's own calling convention, which on 32-bit Windows no lambda has.
+BOOL CALLBACK addEnabledWindow(HWND window, LPARAM list)
+{
+    if (IsWindowVisible(window) && IsWindowEnabled(window))
+        reinterpret_cast<std::vector<HWND> *>(list)->push_back(window);
+    return TRUE;
+}
+
+} // namespace
 
 void showProgramModalBox(HWND owner, std::u16string_view body, UINT style,
                          std::u16string_view title)
 {
     std::vector<HWND> others;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM list) {
-            if (IsWindowVisible(window) && IsWindowEnabled(window))
-                reinterpret_cast<std::vector<HWND> *>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&others));
+    EnumThreadWindows(GetCurrentThreadId(), addEnabledWindow, reinterpret_cast<LPARAM>(&others));
     // The owner is the box's own business.
     std::erase(others, owner);
     for (const HWND window : others)

@@ -3,17 +3,18 @@
 
 namespace {
 
+// Of the system's calling convention, which on 32-bit Windows no lambda has.
+BOOL CALLBACK countCreditsWindow(HWND window, LPARAM counted)
+{
+    if (IsWindowVisible(window) && window == harness::formWindow(Autor::design()))
+        ++*reinterpret_cast<int *>(counted);
+    return TRUE;
+}
+
 int visibleCreditsWindows()
 {
     int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM counted) {
-            if (IsWindowVisible(window) && window == harness::formWindow(Autor::design()))
-                ++*reinterpret_cast<int *>(counted);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), countCreditsWindow, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 

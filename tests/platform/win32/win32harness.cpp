@@ -19,22 +19,39 @@ struct PendingBox
 };
 PendingBox pending;
 
+// Enumeration callbacks are of the system's calling convention, which on 32-bit Windows no
+// lambda has.
+BOOL CALLBACK findMessageBox(HWND window, LPARAM result)
+{
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (IsWindowVisible(window) && std::wstring_view(className) == L"#32770") {
+        *reinterpret_cast<HWND *>(result) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND openMessageBox()
 {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM result) {
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (IsWindowVisible(window) && std::wstring_view(className) == L"#32770") {
-                *reinterpret_cast<HWND *>(result) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), findMessageBox, reinterpret_cast<LPARAM>(&found));
     return found;
+}
+
+struct ControlSearch
+{
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK findControl(HWND child, LPARAM data)
+{
+    auto *search = reinterpret_cast<ControlSearch *>(data);
+    if (GetDlgCtrlID(child) != search->id)
+        return TRUE;
+    search->found = child;
+    return FALSE;
 }
 
 // The box's message: the longest text among its static controls.
@@ -113,21 +130,8 @@ HWND control(HWND form, const platform::FormDesign &design, std::string_view nam
                                     [name](const auto &control) { return control.name == name; });
     if (found == design.controls.end())
         return nullptr;
-    struct Search
-    {
-        int id;
-        HWND found;
-    } search{static_cast<int>(found - design.controls.begin()) + 1, nullptr};
-    EnumChildWindows(
-        form,
-        [](HWND child, LPARAM data) {
-            auto *search = reinterpret_cast<Search *>(data);
-            if (GetDlgCtrlID(child) != search->id)
-                return TRUE;
-            search->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ControlSearch search{static_cast<int>(found - design.controls.begin()) + 1, nullptr};
+    EnumChildWindows(form, findControl, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
