@@ -3,8 +3,6 @@
 
 #include <climits>
 #include <cstdlib>
-#include <cstring>
-#include <memory>
 
 // The program's one copy of stb_image: only the formats the committed pictures come in, from
 // memory, with no per-thread error text (which would need a threads library on Windows).
@@ -21,6 +19,11 @@
 
 namespace platform {
 
+void DecodedPicture::FreePixels::operator()(std::uint8_t *pixels) const
+{
+    stbi_image_free(pixels);
+}
+
 std::optional<DecodedPicture> decodePicture(std::span<const std::byte> bytes)
 {
     if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX))
@@ -28,18 +31,16 @@ std::optional<DecodedPicture> decodePicture(std::span<const std::byte> bytes)
     int width = 0;
     int height = 0;
     int channels = 0;
-    const std::unique_ptr<stbi_uc, decltype(&stbi_image_free)> pixels(
-        stbi_load_from_memory(reinterpret_cast<const stbi_uc *>(bytes.data()),
-                              static_cast<int>(bytes.size()), &width, &height, &channels, 4),
-        &stbi_image_free);
-    if (!pixels)
-        return std::nullopt;
     DecodedPicture picture;
+    picture.pixels.reset(stbi_load_from_memory(reinterpret_cast<const stbi_uc *>(bytes.data()),
+                                               static_cast<int>(bytes.size()), &width, &height,
+                                               &channels, 4));
+    if (!picture.pixels)
+        return std::nullopt;
     picture.width = width;
     picture.height = height;
     // Grey with alpha, or colour with alpha.
     picture.hasAlpha = channels == 2 || channels == 4;
-    picture.rgba.assign(pixels.get(), pixels.get() + std::size_t(width) * std::size_t(height) * 4);
     return picture;
 }
 

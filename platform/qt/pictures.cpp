@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QResource>
 #include <cmath>
-#include <cstring>
 #include <span>
 
 namespace platform::qt {
@@ -22,9 +21,10 @@ QImage resourcePicture(const QString &path)
         decodePicture(std::as_bytes(std::span(bytes.constData(), std::size_t(bytes.size()))));
     if (!decoded)
         return {};
-    QImage image(decoded->width, decoded->height, QImage::Format_RGBA8888);
-    std::memcpy(image.bits(), decoded->rgba.data(), decoded->rgba.size());
-    // The formats the screen's own are drawn from without conversion.
+    // Converted from where the decoder wrote it, once, to a format the screen is drawn from
+    // without further conversion.
+    const QImage image(decoded->pixels.get(), decoded->width, decoded->height, decoded->width * 4,
+                       QImage::Format_RGBA8888);
     return image.convertToFormat(decoded->hasAlpha ? QImage::Format_ARGB32_Premultiplied
                                                    : QImage::Format_RGB32);
 }

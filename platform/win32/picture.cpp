@@ -37,7 +37,7 @@ DecodedBitmap DecodedBitmap::fromResource(int identifier)
     header.biCompression = BI_RGB;
     const std::size_t stride = (std::size_t(picture->width) * 3 + 3) / 4 * 4;
     bitmap.bits_.resize(stride * std::size_t(picture->height));
-    const std::uint8_t *from = picture->rgba.data();
+    const std::uint8_t *from = picture->rgba().data();
     for (int y = picture->height - 1; y >= 0; --y) {
         BYTE *to = bitmap.bits_.data() + stride * std::size_t(y);
         for (int x = 0; x < picture->width; ++x, from += 4, to += 3) {

@@ -37,7 +37,8 @@ QString firstDifference(const QImage &drawn, const platform::DecodedPicture &dec
     for (int y = 0; y < drawn.height(); ++y) {
         for (int x = 0; x < drawn.width(); ++x) {
             const QRgb pixel = drawn.pixel(x, y);
-            const std::uint8_t *expected = &decoded.rgba[(std::size_t(y) * decoded.width + x) * 4];
+            const std::uint8_t *expected =
+                &decoded.rgba()[(std::size_t(y) * decoded.width + x) * 4];
             if (qRed(pixel) != expected[0] || qGreen(pixel) != expected[1] ||
                 qBlue(pixel) != expected[2] || qAlpha(pixel) != expected[3])
                 return QStringLiteral("at %1,%2: drawn %3, decoded #%4%5%6%7")

@@ -27,8 +27,9 @@ int main(int argc, char *argv[])
     }
     std::ofstream output(argv[2], std::ios::binary);
     output << "P6\n" << picture->width << ' ' << picture->height << "\n255\n";
-    for (std::size_t pixel = 0; pixel < picture->rgba.size(); pixel += 4)
-        output.write(reinterpret_cast<const char *>(&picture->rgba[pixel]), 3);
+    const auto rgba = picture->rgba();
+    for (std::size_t pixel = 0; pixel < rgba.size(); pixel += 4)
+        output.write(reinterpret_cast<const char *>(&rgba[pixel]), 3);
     if (!output.flush()) {
         std::fprintf(stderr, "%s: cannot be written\n", argv[2]);
         return 1;

@@ -59,9 +59,10 @@ public:
         if (!picture)
             return nullptr;
         auto canvas = std::make_unique<Canvas>(picture->width, picture->height);
-        for (std::size_t pixel = 0; pixel < picture->rgba.size() / 4; ++pixel) {
+        const auto rgba = picture->rgba();
+        for (std::size_t pixel = 0; pixel < rgba.size() / 4; ++pixel) {
             for (int channel = 0; channel < 3; ++channel)
-                canvas->bits_[pixel * 4 + channel] = picture->rgba[pixel * 4 + 2 - channel];
+                canvas->bits_[pixel * 4 + channel] = rgba[pixel * 4 + 2 - channel];
         }
         return canvas;
     }
