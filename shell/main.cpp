@@ -24,11 +24,12 @@ int main(int argc, char *argv[])
     // Every window takes the application icon unless it sets its own. Dense screens also get the
     // larger sizes; at 100 % the desktop scales the one 48-pixel image as ever, and start-up does
     // not decode sizes nobody shows.
-    QIcon icon(QPixmap::fromImage(platform::qt::rawPicture(QStringLiteral(":/shell/velmora"))));
+    QIcon icon(
+        QPixmap::fromImage(platform::qt::resourcePicture(QStringLiteral(":/shell/velmora"))));
     if (qApp->devicePixelRatio() > 1) {
         for (const int size : {64, 128})
             icon.addPixmap(QPixmap::fromImage(
-                platform::qt::rawPicture(QStringLiteral(":/shell/velmora-%1").arg(size))));
+                platform::qt::resourcePicture(QStringLiteral(":/shell/velmora-%1").arg(size))));
     }
     QApplication::setWindowIcon(icon);
     platform::installSpanishTranslations(app);

@@ -21,7 +21,7 @@ QString picturePath(Picture picture)
 {
     switch (picture) {
     case Picture::Background:
-        // The committed JPEG as decoded, carried as raw pixels: nothing to decode at start-up.
+        // The committed JPEG, decoded when first painted.
         return QStringLiteral(":/main_window/background");
     case Picture::None:
         break;
@@ -36,10 +36,10 @@ const QCursor &pointingHand()
         const qreal ratio = qApp->devicePixelRatio();
         if (ratio <= 1)
             return QCursor(
-                QPixmap::fromImage(rawPicture(QStringLiteral(":/main_window/pointing_hand"))), 5,
-                0);
+                QPixmap::fromImage(resourcePicture(QStringLiteral(":/main_window/pointing_hand"))),
+                5, 0);
         QPixmap pixmap =
-            QPixmap::fromImage(rawPicture(QStringLiteral(":/main_window/pointing_hand@2x")));
+            QPixmap::fromImage(resourcePicture(QStringLiteral(":/main_window/pointing_hand@2x")));
         pixmap.setDevicePixelRatio(2);
         return QCursor(pixmap, 10, 0);
     }();

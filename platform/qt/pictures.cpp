@@ -1,41 +1,41 @@
 // SPDX-License-Identifier: MIT
 #include "pictures.h"
 
+#include "decodepicture.h"
+
 #include <QPainter>
 #include <QResource>
-#include <QtEndian>
 #include <cmath>
-#include <cstring>
+#include <span>
 
 namespace platform::qt {
 
-QImage rawPicture(const QString &path)
+QImage resourcePicture(const QString &path)
 {
-    // 16 bytes of header ("VRAW", width, height, QImage format), then 4 bytes a pixel.
-    constexpr qint64 header = 16;
     const QResource resource(path);
-    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
-        resource.size() < header || std::memcmp(resource.data(), "VRAW", 4) != 0)
+    if (!resource.isValid())
         return {};
-    const uchar *data = resource.data();
-    const auto width = qFromLittleEndian<quint32>(data + 4);
-    const auto height = qFromLittleEndian<quint32>(data + 8);
-    const auto format = static_cast<QImage::Format>(qFromLittleEndian<quint32>(data + 12));
-    if (width == 0 || height == 0 || width > 16384 || height > 16384 ||
-        resource.size() != header + qint64(width) * height * 4)
+    // Stored uncompressed, so this is the program's own copy of the file.
+    const QByteArray bytes = resource.uncompressedData();
+    const auto decoded =
+        decodePicture(std::as_bytes(std::span(bytes.constData(), std::size_t(bytes.size()))));
+    if (!decoded)
         return {};
-    const QImage shared(data + header, int(width), int(height), int(width) * 4, format);
-    // QImage wants its rows 4-byte aligned, which the resource compiler does not promise.
-    return reinterpret_cast<quintptr>(data + header) % 4 == 0 ? shared : shared.copy();
+    // Converted from where the decoder wrote it, once, to a format the screen is drawn from
+    // without further conversion.
+    const QImage image(decoded->pixels.get(), decoded->width, decoded->height, decoded->width * 4,
+                       QImage::Format_RGBA8888);
+    return image.convertToFormat(decoded->hasAlpha ? QImage::Format_ARGB32_Premultiplied
+                                                   : QImage::Format_RGB32);
 }
 
 QImage sharpImage(const QString &path, qreal ratio)
 {
     if (ratio <= 1)
-        return rawPicture(path);
-    QImage image = rawPicture(path + QStringLiteral("@2x"));
+        return resourcePicture(path);
+    QImage image = resourcePicture(path + QStringLiteral("@2x"));
     if (image.isNull())
-        return rawPicture(path);
+        return resourcePicture(path);
     if (ratio != 2) {
         const QSize size(static_cast<int>(std::lround(image.width() / 2.0 * ratio)),
                          static_cast<int>(std::lround(image.height() / 2.0 * ratio)));

@@ -7,10 +7,10 @@
 
 namespace platform::qt {
 
-// A picture compiled into the program as raw pixels (cmake/RawPictures.cmake), by its resource
-// path: read with no decoder and no image format plugin, sharing the program's own copy of the
-// pixels. Null if there is no such picture.
-QImage rawPicture(const QString &path);
+// A picture carried in the program's resources as its committed file (JPEG or PNG), by its
+// resource path, decoded by the shared decoder that the Win32 backend draws with too: no image
+// format plugin is loaded. Null if there is no such picture.
+QImage resourcePicture(const QString &path);
 
 // The sharpest image of a picture for a screen of the given device pixel ratio. Each picture
 // comes at 1x and at 2x ("name@2x"): at 1 the 1x one as it is, at 2 the 2x one, and at any other

@@ -32,8 +32,8 @@ void FormPictures::load(UINT dpi)
 void FormPictures::paintBackground(HDC dc, const RECT &box) const
 {
     if (!backgroundFound_) {
-        background_ = findBitmapResource(scale_ == 2 ? VELMORA_BACKGROUND_PICTURE_2X
-                                                     : VELMORA_BACKGROUND_PICTURE);
+        background_ = DecodedBitmap::fromResource(scale_ == 2 ? VELMORA_BACKGROUND_PICTURE_2X
+                                                              : VELMORA_BACKGROUND_PICTURE);
         backgroundFound_ = true;
     }
     if (!background_)
@@ -49,7 +49,7 @@ void FormPictures::paintBackground(HDC dc, const RECT &box) const
     }
     StretchDIBits(dc, box.left, box.top, MulDiv(width, static_cast<int>(dpi_), density),
                   MulDiv(height, static_cast<int>(dpi_), density), 0, 0, width, height,
-                  background_.bits, background_.info, DIB_RGB_COLORS, SRCCOPY);
+                  background_.bits(), background_.info(), DIB_RGB_COLORS, SRCCOPY);
     RestoreDC(dc, saved);
 }
 

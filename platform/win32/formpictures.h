@@ -26,8 +26,8 @@ public:
 
 private:
     UINT dpi_ = 96;
-    // Found when first painted: a window without a picture never looks for it.
-    mutable BitmapResource background_;
+    // Decoded when first painted: a window without a picture never looks for it.
+    mutable DecodedBitmap background_;
     mutable bool backgroundFound_ = false;
     // 2 where the background is the 2x picture.
     int scale_ = 1;

@@ -1,27 +1,30 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <vector>
 #include <windows.h>
 
 namespace platform::win32 {
 
-// A 24-bit bitmap carried in the executable's resources (the committed JPEG as decoded, so that
-// no codec is loaded), read where it lies in the loaded executable: nothing is copied.
-struct BitmapResource
+// A picture carried in the executable's resources as its committed file (RCDATA), decoded by
+// the shared decoder into a 24-bit bitmap in memory, drawn with StretchDIBits: no codec of the
+// system's, no COM.
+class DecodedBitmap
 {
-    const BITMAPINFO *info = nullptr;
-    const void *bits = nullptr;
+public:
+    explicit operator bool() const { return !bits_.empty(); }
+    int width() const { return info_.bmiHeader.biWidth; }
+    int height() const { return info_.bmiHeader.biHeight; }
+    const BITMAPINFO *info() const { return &info_; }
+    const void *bits() const { return bits_.data(); }
 
-    explicit operator bool() const { return info != nullptr; }
-    int width() const { return info->bmiHeader.biWidth; }
-    // Rows stored bottom-up give a positive height, top-down a negative one.
-    int height() const
-    {
-        return info->bmiHeader.biHeight < 0 ? -info->bmiHeader.biHeight : info->bmiHeader.biHeight;
-    }
+    // Empty if there is no such resource, or it is no picture the decoder reads.
+    static DecodedBitmap fromResource(int identifier);
+
+private:
+    BITMAPINFO info_{};
+    // Rows bottom-up, blue, green, red, each row padded to 4 bytes.
+    std::vector<BYTE> bits_;
 };
-
-// Empty if there is no such bitmap, or it is not uncompressed 24-bit.
-BitmapResource findBitmapResource(int identifier);
 
 } // namespace platform::win32

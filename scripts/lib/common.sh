@@ -3,10 +3,10 @@
 
 VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# What building and running need.
+# What building and running need; libstb-dev is the picture decoder's source (a header).
 VELMORA_BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev libstb-dev
     qt6-translations-l10n fonts-liberation
 )
 # What the tests need on top: Qt 5.15 to build against as well, an X server and a window
@@ -25,11 +25,11 @@ VELMORA_TEST_PACKAGES=(
     dpkg-dev file
     libbenchmark-dev
 )
-# The Windows builds: MinGW-w64 for both architectures, and Wine to run the 64-bit one here; the
-# tests they build need GoogleTest's sources, and the host's compiler and Xlib for the bell
-# counter.
+# The Windows builds: MinGW-w64 for both architectures, the picture decoder's header, and Wine
+# to run the 64-bit one here; the tests they build need GoogleTest's sources, and the host's
+# compiler and Xlib for the bell counter.
 VELMORA_WINDOWS_PACKAGES=(
-    cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine64
+    cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 libstb-dev wine64
     googletest g++ libx11-dev
 )
 # Wine to run the 32-bit one, where the kernel runs 32-bit programs (i386.sh), with the X

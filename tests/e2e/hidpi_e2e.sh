@@ -5,11 +5,11 @@
 # size, measurably closer to it than to the 1x picture enlarged, which is what a blurred
 # picture would be. Over a button the pointer is the 32 x 32 hand with its hot spot at (5, 0) at
 # 100 %, and the 64 x 64 one with its hot spot at (10, 0) at 200 %.
-# Usage: hidpi_e2e.sh <path to Velmora> <source folder>
+# The artwork is the committed JPEG as the program's decoder decodes it (decodepicture).
+# Usage: hidpi_e2e.sh <path to Velmora> <source folder> <decodepicture>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 velmora=$1
-pictures=$2/main_window
 
 # The normalised root-mean-square difference of two pictures of the same size, 0 to 1.
 rmse() {
@@ -34,6 +34,10 @@ PY
 }
 
 e2e_start_display
+pictures=$E2E_TMP
+for name in background background@2x; do
+    "$3" "$2/main_window/$name.jpg" "$pictures/$name.ppm" || fail "cannot decode $name.jpg"
+done
 # The left part of the client area, where nothing covers the picture: 240 x 193 at 100 %.
 # Each scale with the largest difference allowed from the sharp picture.
 for pair in 1:0 1.25:0.03 1.5:0.03 2:0.005; do
@@ -58,10 +62,10 @@ for pair in 1:0 1.25:0.03 1.5:0.03 2:0.005; do
     kill "$pid"
     wait "$pid" 2>/dev/null || true
     convert "$E2E_TMP/shot.png" -alpha off -crop "$region" +repage "$E2E_TMP/seen.png"
-    sharp=$pictures/background@2x.bmp
-    [ "$scale" != 1 ] || sharp=$pictures/background.bmp
+    sharp=$pictures/background@2x.ppm
+    [ "$scale" != 1 ] || sharp=$pictures/background.ppm
     convert "$sharp" -resize "$size!" -crop "$region" +repage "$E2E_TMP/sharp.png"
-    convert "$pictures/background.bmp" -resize "$size!" -crop "$region" +repage \
+    convert "$pictures/background.ppm" -resize "$size!" -crop "$region" +repage \
         "$E2E_TMP/stretched.png"
     to_sharp=$(rmse "$E2E_TMP/seen.png" "$E2E_TMP/sharp.png")
     to_stretched=$(rmse "$E2E_TMP/seen.png" "$E2E_TMP/stretched.png")

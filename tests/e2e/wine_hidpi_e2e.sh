@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: MIT
 # The Windows build under Wine at 96 and at 192 dots per inch (the user's LogPixels):
 # the main window's client area is 449 x 193 and then 898 x 386, and the background shows the
-# 1x artwork and then the 2x one pixel for pixel, not the 1x picture enlarged.
-# Usage: wine_hidpi_e2e.sh <Velmora.exe> <source folder> <Wine prefix template>
+# 1x artwork and then the 2x one pixel for pixel, not the 1x picture enlarged. The artwork is the
+# committed JPEG as the program's decoder decodes it (decodepicture.exe, under Wine too).
+# Usage: wine_hidpi_e2e.sh <Velmora.exe> <source folder> <Wine prefix template> <decodepicture.exe>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 source "$(dirname "$0")/../../scripts/lib/wine.sh"
-velmora=$1 pictures=$2/main_window
+velmora=$1
 
 rmse() {
     # compare's status tells only that the pictures differ.
@@ -17,7 +18,12 @@ rmse() {
 e2e_start_display
 e2e_start_window_manager
 wine_start_prefix "$3" "$velmora"
-for case in 96:449x193:background.bmp 192:898x386:background@2x.bmp; do
+pictures=$E2E_TMP
+for name in background background@2x; do
+    "$WINELOADER" "$4" "$2/main_window/$name.jpg" "$pictures/$name.ppm" ||
+        fail "cannot decode $name.jpg"
+done
+for case in 96:449x193:background.ppm 192:898x386:background@2x.ppm; do
     IFS=: read -r dpi client sharp <<<"$case"
     "$WINELOADER" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
         >/dev/null 2>&1 || fail "could not set LogPixels"
@@ -34,7 +40,7 @@ for case in 96:449x193:background.bmp 192:898x386:background@2x.bmp; do
     region=$(awk -v d="$dpi" 'BEGIN {printf "%dx%d+0+0", 240 * d / 96, 193 * d / 96}')
     convert "$E2E_TMP/shot.png" -alpha off -crop "$region" +repage "$E2E_TMP/seen.png"
     convert "$pictures/$sharp" -crop "$region" +repage "$E2E_TMP/sharp.png"
-    convert "$pictures/background.bmp" -scale "$((dpi * 100 / 96))%" -crop "$region" +repage \
+    convert "$pictures/background.ppm" -scale "$((dpi * 100 / 96))%" -crop "$region" +repage \
         "$E2E_TMP/stretched.png"
     to_sharp=$(rmse "$E2E_TMP/seen.png" "$E2E_TMP/sharp.png")
     echo "$dpi dpi: client $size, difference $to_sharp from $sharp," \

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The Windows executable as Windows will load it, without running it (so also where the 32-bit
-# one cannot run): the architecture of its build, a windowed program that opens no console, and
-# imports from system libraries only, so that the one file runs on a bare Windows 7 to 11.
+# one cannot run): the architecture of its build, a windowed program that opens no console,
+# imports from system libraries only, so that the one file runs on a bare Windows 7 to 11, and a
+# file of at most 500 KB (as Explorer counts them, 1024 bytes each), its pictures carried
+# compressed.
 # Usage: windows_executable_test.sh <program.exe> <pei-i386 | pei-x86-64>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
@@ -12,10 +14,10 @@ format=$2
 # Libraries in System32 of every Windows since 7, and what the program takes from each: processes
 # and memory; windows, messages, the clipboard, the beep and the message box; drawing and fonts;
 # tool tips; and msvcrt, the C runtime MinGW builds against, a system component since Windows
-# 2000. No COM: the background is carried as a bitmap, not decoded by the system's codecs; and
-# oleacc.dll, for screen readers, is loaded only when one first asks. Anything else (MinGW's own
-# libgcc or libstdc++, or a library for a feature nobody asked for) would have to ship beside the
-# executable or be missed.
+# 2000. No COM: the background is decoded by the program's own decoder, not the system's codecs;
+# and oleacc.dll, for screen readers, is loaded only when one first asks. Anything else (MinGW's
+# own libgcc or libstdc++, or a library for a feature nobody asked for) would have to ship beside
+# the executable or be missed.
 allowed='kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll'
 
 headers=$(objdump -p "$exe") || fail "objdump cannot read $exe"
@@ -28,4 +30,6 @@ imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z')
 for dll in $imports; do
     grep -qw -- "$dll" <<<"$allowed" || fail "imports $dll, which is not a system library we allow"
 done
-echo "PASS: $format, windowed, imports $(paste -sd ' ' <<<"$imports")"
+size=$(stat -c %s "$exe")
+[ "$size" -le $((500 * 1024)) ] || fail "$exe is $size bytes, more than 500 KB"
+echo "PASS: $format, windowed, $size bytes, imports $(paste -sd ' ' <<<"$imports")"

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QPoint>
 #include <cstdio>
@@ -40,20 +39,6 @@ bool saveBytes(const QByteArray &bytes, const QString &path)
     return true;
 }
 
-// What the Windows build carries instead of a JPEG, so that no system codec is needed: the JPEG
-// as decoded, as a 24-bit bitmap. (The Qt build makes its raw pixels from the JPEG itself.)
-bool saveDecoded(const QString &jpeg)
-{
-    const QImage decoded = QImageReader(jpeg, "jpeg").read().convertToFormat(QImage::Format_RGB32);
-    if (decoded.isNull()) {
-        std::fprintf(stderr, "%s: cannot be read back\n", qPrintable(jpeg));
-        return false;
-    }
-    QString base = jpeg;
-    base.chop(4);
-    return save(decoded, base + QStringLiteral(".bmp"));
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -71,7 +56,7 @@ int main(int argc, char *argv[])
         const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
         const QString jpeg =
             source.filePath(QStringLiteral("main_window/background%1.jpg").arg(suffix));
-        ok &= save(drawBackground(scale), jpeg, 90) && saveDecoded(jpeg);
+        ok &= save(drawBackground(scale), jpeg, 90);
         const QImage hand = scale == 1 ? drawPointingHand() : drawPointingHandDouble();
         ok &= save(hand,
                    source.filePath(QStringLiteral("main_window/pointing_hand%1.png").arg(suffix)));

@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: MIT
+#include "decodepicture.h"
+
+#include <algorithm>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <ostream>
+#include <span>
+#include <string>
+#include <vector>
+
+// The decoder on the committed pictures, whole and cut short, and on bytes that are no picture:
+// a picture gives its size and four bytes a pixel, with its transparency where it has one;
+// anything else gives nothing, and never a crash.
+namespace {
+
+std::vector<char> committedFile(const std::string &name)
+{
+    std::ifstream file(VELMORA_SOURCE_DIR "/main_window/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+struct Input
+{
+    const char *name;
+    std::vector<char> bytes;
+    // 0 for no picture.
+    int width;
+    int height;
+    bool hasAlpha;
+};
+
+// Rows are printed by name, not as bytes.
+void PrintTo(const Input &input, std::ostream *out)
+{
+    *out << input.name;
+}
+
+std::vector<char> firstBytes(std::vector<char> bytes, std::size_t length)
+{
+    bytes.resize(std::min(length, bytes.size()));
+    return bytes;
+}
+
+std::vector<Input> inputs()
+{
+    const std::vector<char> jpeg = committedFile("background.jpg");
+    const std::vector<char> png = committedFile("pointing_hand.png");
+    const std::string text = "12345678Z";
+    return {
+        {"JpegWhole", jpeg, 509, 258, false},
+        {"PngWithTransparency", png, 32, 32, true},
+        {"JpegCutInItsHeader", firstBytes(jpeg, 100), 0, 0, false},
+        {"JpegCutInItsPictureData", firstBytes(jpeg, jpeg.size() / 2), 0, 0, false},
+        {"PngCutInItsPictureData", firstBytes(png, png.size() / 2), 0, 0, false},
+        {"NoBytes", {}, 0, 0, false},
+        {"NotAPicture", {text.begin(), text.end()}, 0, 0, false},
+    };
+}
+
+class DecodePicture : public ::testing::TestWithParam<Input>
+{
+};
+
+TEST_P(DecodePicture, GivesThePictureOrNothing)
+{
+    const Input &input = GetParam();
+    const auto picture =
+        platform::decodePicture(std::as_bytes(std::span(input.bytes.data(), input.bytes.size())));
+    if (input.width == 0) {
+        EXPECT_FALSE(picture);
+        return;
+    }
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->width, input.width);
+    EXPECT_EQ(picture->height, input.height);
+    EXPECT_EQ(picture->hasAlpha, input.hasAlpha);
+    int opaque = 0;
+    int clear = 0;
+    const auto rgba = picture->rgba();
+    for (std::size_t alpha = 3; alpha < rgba.size(); alpha += 4) {
+        opaque += rgba[alpha] == 255;
+        clear += rgba[alpha] == 0;
+    }
+    if (input.hasAlpha) {
+        EXPECT_GT(opaque, 0);
+        EXPECT_GT(clear, 0);
+    } else {
+        EXPECT_EQ(opaque, input.width * input.height);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, DecodePicture, ::testing::ValuesIn(inputs()),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
