@@ -27,6 +27,7 @@ public:
     void place(UINT dpi) override;
 
 private:
+    std::u16string spokenName() const override;
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
 

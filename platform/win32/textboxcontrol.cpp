@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "textboxcontrol.h"
 
-#include "accessible.h"
 #include "formdesign.h"
 #include "win32text.h"
 
@@ -53,9 +52,7 @@ LRESULT CALLBACK TextBoxControl::subclassProc(HWND window, UINT message, WPARAM 
     if (const auto result = box->input_.handle(window, message, wParam, lParam, box->keyPress_))
         return *result;
     if (message == WM_GETOBJECT) {
-        if (LRESULT object =
-                answerGetObject(window, wParam, lParam, wide(box->design().accessibleName),
-                                wide(box->design().toolTip)))
+        if (LRESULT object = box->accessibleObject(wParam, lParam))
             return object;
     }
     if (message == WM_NCDESTROY)
