@@ -4,6 +4,7 @@
 #include "accessible.h"
 #include "dpi.h"
 #include "formdesign.h"
+#include "liveregion.h"
 #include "win32text.h"
 
 namespace platform::win32 {
@@ -49,6 +50,7 @@ void ChildControl::place(UINT dpi)
 
 LRESULT ChildControl::accessibleObject(WPARAM wParam, LPARAM lParam) const
 {
+    noteAccessibleObjectAsked();
     return answerGetObject(window_, wParam, lParam, wide(spokenName()), wide(design_.toolTip));
 }
 

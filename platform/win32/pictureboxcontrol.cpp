@@ -83,6 +83,11 @@ void PictureBoxControl::paint()
     DeleteObject(brush);
     paintContents_(dc);
     EndPaint(window(), &paint);
+    // Painted once its window is shown and has the focus, so the texts come after the title.
+    if (!announced_ && !spokenName_.empty()) {
+        announced_ = true;
+        liveRegion_.changed(window());
+    }
 }
 
 LRESULT CALLBACK PictureBoxControl::windowProc(HWND window, UINT message, WPARAM wParam,

@@ -30,8 +30,20 @@ std::u16string TextBoxControl::text() const
 // The same text again is no change: not for the resting timers, nor for screen readers.
 void TextBoxControl::setText(std::u16string_view text)
 {
-    if (text != this->text())
-        SetWindowTextW(window(), wide(text).c_str());
+    if (text == this->text())
+        return;
+    SetWindowTextW(window(), wide(text).c_str());
+    if (design().locked)
+        liveRegion_.changed(window());
+}
+
+// Screen readers speak a live region's name when it changes: "Letra Z", not "Letra".
+std::u16string TextBoxControl::spokenName() const
+{
+    std::u16string name = ChildControl::spokenName();
+    if (const std::u16string shown = text(); design().locked && !shown.empty())
+        name.append(name.empty() ? u"" : u" ").append(shown);
+    return name;
 }
 
 void TextBoxControl::notified(WORD code)
