@@ -31,9 +31,6 @@ public:
     virtual void place(UINT dpi);
     // A notification the child sent its parent, by its code (EN_CHANGE, BN_CLICKED).
     virtual void notified(WORD) {}
-    // The answer to the child's WM_GETOBJECT, or 0 for the system's: its object named for
-    // screen readers, its tool tip as its description.
-    LRESULT accessibleObject(WPARAM wParam, LPARAM lParam) const;
 
 protected:
     // `changed` is called on every change of the control, the user's or the program's.
@@ -43,6 +40,9 @@ protected:
     void createWindow(const wchar_t *windowClass, DWORD style, DWORD extendedStyle, HWND parent,
                       int id, UINT dpi);
     void changed() const { changed_(); }
+    // The answer to the child's WM_GETOBJECT, or 0 for the system's: its object named for
+    // screen readers, its tool tip as its description.
+    LRESULT accessibleObject(WPARAM wParam, LPARAM lParam) const;
     // What a screen reader calls the control: the design's name for it, unless its kind knows
     // better.
     virtual std::u16string spokenName() const;

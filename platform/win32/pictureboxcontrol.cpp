@@ -83,7 +83,7 @@ void PictureBoxControl::paint()
     DeleteObject(brush);
     paintContents_(dc);
     EndPaint(window(), &paint);
-    // Painted once its window is shown and has the focus, so the texts come after the title.
+    // First painted once its window is shown and active: heard after its title and the focus.
     if (!announced_ && !spokenName_.empty()) {
         announced_ = true;
         liveRegion_.changed(window());

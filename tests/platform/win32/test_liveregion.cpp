@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindowfixture.h"
 
+#include <cctype>
 #include <oleacc.h>
 #include <ostream>
+#include <string>
 #include <vector>
 
 using namespace std::chrono_literals;
