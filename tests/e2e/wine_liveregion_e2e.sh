@@ -3,7 +3,8 @@
 # The Windows build under Wine, heard from another process as a screen reader that follows live
 # regions (NVDA) hears it: tests/support/liveregionlistener says that a screen reader runs and
 # prints the name of the object behind each live-region-changed event. Typing 12345678, the letter
-# field's "Letra R" to "Letra Z", one per change; opening the credits, their texts once. Wine 8
+# field's "Letra R" to "Letra Z", one per change; opening the credits, their texts once, and
+# their annotation cleared when they close, so that no later window takes it over. Wine 8
 # delivers the events across processes, but its annotation service only traces what it is given
 # (it stores nothing, so nothing reads the live setting back): the trace shows that each live
 # control was annotated once, as a polite live region.
@@ -76,4 +77,11 @@ credits=$(heard_lines '|\.: Velmora :\./Creado por: ' 1)
 [ "$(annotations "${credits%%|*}")" = "$live_polite" ] ||
     fail "the credits' panel is not annotated as a polite live region:"$'\n'"$(grep SetHwndProp "$E2E_TMP/program.log")"
 echo "ok: the credits' texts heard when they open, from a polite live region"
+
+credits_title=$(printf 'Créditos%21svelmora.example 2026©' '')
+credits_window=$(e2e_wait_window "$credits_title") || fail "no credits window after Autor"
+xdotool windowactivate --sync "$credits_window" key alt+F4
+e2e_poll grep -Eq "ClearHwndProps \(0*${credits%%|*} 4294967292 0 [0-9A-F]+ 1\)" "$E2E_TMP/program.log" ||
+    fail "the credits' annotation is not cleared when they close:"$'\n'"$(grep HwndProp "$E2E_TMP/program.log")"
+echo "ok: the credits' annotation cleared when they close"
 echo "PASS: the Windows build's live regions heard from another process"
