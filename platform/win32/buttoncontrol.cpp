@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "buttoncontrol.h"
 
-#include "accessible.h"
-#include "formdesign.h"
-#include "win32text.h"
-
 #include <commctrl.h>
 
 namespace platform::win32 {
@@ -36,9 +32,7 @@ LRESULT CALLBACK ButtonControl::subclassProc(HWND window, UINT message, WPARAM w
 {
     const auto *button = reinterpret_cast<const ButtonControl *>(self);
     if (message == WM_GETOBJECT) {
-        if (LRESULT object =
-                answerGetObject(window, wParam, lParam, wide(button->design().accessibleName),
-                                wide(button->design().toolTip)))
+        if (LRESULT object = button->accessibleObject(wParam, lParam))
             return object;
     }
     if (message == WM_NCDESTROY)

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "childcontrol.h"
 
+#include "accessible.h"
 #include "dpi.h"
 #include "formdesign.h"
+#include "liveregion.h"
 #include "win32text.h"
 
 namespace platform::win32 {
@@ -44,6 +46,17 @@ void ChildControl::place(UINT dpi)
     SetWindowPos(window_, nullptr, pixelsAt(design_.left, dpi), pixelsAt(design_.top, dpi),
                  pixelsAt(design_.width, dpi), pixelsAt(design_.height, dpi),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT ChildControl::accessibleObject(WPARAM wParam, LPARAM lParam) const
+{
+    noteAccessibleObjectAsked();
+    return answerGetObject(window_, wParam, lParam, wide(spokenName()), wide(design_.toolTip));
+}
+
+std::u16string ChildControl::spokenName() const
+{
+    return std::u16string(design_.accessibleName);
 }
 
 } // namespace platform::win32

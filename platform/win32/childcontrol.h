@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <windows.h>
 
 namespace platform {
@@ -39,6 +40,12 @@ protected:
     void createWindow(const wchar_t *windowClass, DWORD style, DWORD extendedStyle, HWND parent,
                       int id, UINT dpi);
     void changed() const { changed_(); }
+    // The answer to the child's WM_GETOBJECT, or 0 for the system's: its object named for
+    // screen readers, its tool tip as its description.
+    LRESULT accessibleObject(WPARAM wParam, LPARAM lParam) const;
+    // What a screen reader calls the control: the design's name for it, unless its kind knows
+    // better.
+    virtual std::u16string spokenName() const;
 
 private:
     const ControlDesign &design_;

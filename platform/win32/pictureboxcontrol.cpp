@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "pictureboxcontrol.h"
 
-#include "accessible.h"
 #include "dpi.h"
 #include "formdesign.h"
-#include "win32text.h"
 
 #include <cmath>
 
@@ -37,6 +35,11 @@ PictureBoxControl::PictureBoxControl(const ControlDesign &design, HWND parent, i
       spokenName_(std::move(spokenName)), dpi_(dpi)
 {
     createWindow(registeredClass(windowProc), WS_CLIPCHILDREN, 0, parent, id, dpi);
+}
+
+std::u16string PictureBoxControl::spokenName() const
+{
+    return spokenName_;
 }
 
 float PictureBoxControl::top() const
@@ -80,6 +83,11 @@ void PictureBoxControl::paint()
     DeleteObject(brush);
     paintContents_(dc);
     EndPaint(window(), &paint);
+    // First painted once its window is shown and active: heard after its title and the focus.
+    if (!announced_ && !spokenName_.empty()) {
+        announced_ = true;
+        liveRegion_.changed(window());
+    }
 }
 
 LRESULT CALLBACK PictureBoxControl::windowProc(HWND window, UINT message, WPARAM wParam,
@@ -98,8 +106,7 @@ LRESULT CALLBACK PictureBoxControl::windowProc(HWND window, UINT message, WPARAM
         SetFocus(window);
         return 0;
     case WM_GETOBJECT:
-        if (LRESULT object = answerGetObject(window, wParam, lParam, wide(box->spokenName_),
-                                             wide(box->design().toolTip)))
+        if (LRESULT object = box->accessibleObject(wParam, lParam))
             return object;
         break;
     default:

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "textboxcontrol.h"
 
-#include "accessible.h"
 #include "formdesign.h"
 #include "win32text.h"
 
@@ -31,8 +30,20 @@ std::u16string TextBoxControl::text() const
 // The same text again is no change: not for the resting timers, nor for screen readers.
 void TextBoxControl::setText(std::u16string_view text)
 {
-    if (text != this->text())
-        SetWindowTextW(window(), wide(text).c_str());
+    if (text == this->text())
+        return;
+    SetWindowTextW(window(), wide(text).c_str());
+    if (design().locked)
+        liveRegion_.changed(window());
+}
+
+// Screen readers speak a live region's name when it changes: "Letra Z", not "Letra".
+std::u16string TextBoxControl::spokenName() const
+{
+    std::u16string name = ChildControl::spokenName();
+    if (const std::u16string shown = text(); design().locked && !shown.empty())
+        name.append(name.empty() ? u"" : u" ").append(shown);
+    return name;
 }
 
 void TextBoxControl::notified(WORD code)
@@ -53,9 +64,7 @@ LRESULT CALLBACK TextBoxControl::subclassProc(HWND window, UINT message, WPARAM 
     if (const auto result = box->input_.handle(window, message, wParam, lParam, box->keyPress_))
         return *result;
     if (message == WM_GETOBJECT) {
-        if (LRESULT object =
-                answerGetObject(window, wParam, lParam, wide(box->design().accessibleName),
-                                wide(box->design().toolTip)))
+        if (LRESULT object = box->accessibleObject(wParam, lParam))
             return object;
     }
     if (message == WM_NCDESTROY)

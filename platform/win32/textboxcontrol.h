@@ -3,12 +3,15 @@
 
 #include "childcontrol.h"
 #include "forms.h"
+#include "liveregion.h"
 #include "textboxinput.h"
 
 namespace platform::win32 {
 
 // A text box: the system's edit control, single-line, with the design's length limit and
-// read-only setting; the key-press and change handlers, and its name for screen readers.
+// read-only setting; the key-press and change handlers, and its name for screen readers. A locked
+// one shows what the program worked out, so its changes are news that screen readers speak: a
+// live region, named with its text.
 class TextBoxControl final : public ChildControl, public TextBox
 {
 public:
@@ -24,10 +27,12 @@ public:
     void notified(WORD code) override;
 
 private:
+    std::u16string spokenName() const override;
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR, DWORD_PTR self);
 
     TextBoxInput input_;
+    LiveRegion liveRegion_;
     std::function<void(std::int16_t &)> keyPress_;
     std::function<void()> change_;
 };

@@ -45,7 +45,7 @@ expect_window "the fields and buttons by name, tool tip and value" "$main_title"
     "  client|Autor|Créditos del autor|" \
     "  client|Copiar resultado|Copia el resultado completo al portapapeles, para pegar use CTRL+V|" \
     "  text|DNI completo||12345678Z" \
-    "  text|Letra||Z" \
+    "  text|Letra Z||Z" \
     "  text|Número|Introduzca el número del DNI|12345678"
 
 click 428 180

@@ -5,6 +5,7 @@
 # and says so, or says it failed while another program holds the clipboard open; text typed
 # into the hidden field does not last; "Autor" opens one credits window, which scrolls; the
 # process outlives the main window while the credits are open; and "Autor" shows its tool tip.
+# With no screen reader, oleacc is never loaded.
 # Usage: wine_e2e.sh <Velmora.exe> <holdclipboard.exe> <bellcount> <Wine prefix template>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
@@ -15,7 +16,8 @@ e2e_start_display
 e2e_start_window_manager
 e2e_start_bell_counter "$bellcount"
 wine_start_prefix "$4" "$velmora"
-wine_start "$velmora"
+# Which libraries it loads, and what it gives the annotation service for screen readers.
+WINEDEBUG=-all,+loaddll,fixme+oleacc wine_start "$velmora"
 # The first program of a fresh prefix waits for Wine's own services to start.
 main_title="Calculadora de letra DNI o NIF    .:Velmora:."
 main=$(e2e_wait_window "$main_title" 60) ||
@@ -95,6 +97,11 @@ first=$(xwd -silent -id "$credits" | md5sum)
 sleep 0.5
 [ "$(xwd -silent -id "$credits" | md5sum)" != "$first" ] || fail "the credits do not scroll"
 echo "ok: the credits scroll"
+# No screen reader runs and nothing asked for an accessible object: the letter changed and the
+# credits showed without loading oleacc or annotating anything (Wine's own libraries load ole32).
+! grep -iE 'oleacc\.dll|SetHwndProp' "$E2E_TMP/program.log" ||
+    fail "oleacc loaded or live regions annotated with no screen reader"
+echo "ok: no screen reader, no oleacc and no annotation"
 
 xdotool windowactivate --sync "$main" key alt+F4
 e2e_wait_window_gone "$main_title" || fail "Alt+F4 did not close the main window"

@@ -14,10 +14,10 @@ format=$2
 # Libraries in System32 of every Windows since 7, and what the program takes from each: processes
 # and memory; windows, messages, the clipboard, the beep and the message box; drawing and fonts;
 # tool tips; and msvcrt, the C runtime MinGW builds against, a system component since Windows
-# 2000. No COM: the background is decoded by the program's own decoder, not the system's codecs;
-# and oleacc.dll, for screen readers, is loaded only when one first asks. Anything else (MinGW's
-# own libgcc or libstdc++, or a library for a feature nobody asked for) would have to ship beside
-# the executable or be missed.
+# 2000. No COM imported: the background is decoded by the program's own decoder, not the system's
+# codecs; and oleacc.dll and ole32.dll, for screen readers, are loaded only once one runs or asks.
+# Anything else (MinGW's own libgcc or libstdc++, or a library for a feature nobody asked for)
+# would have to ship beside the executable or be missed.
 allowed='kernel32.dll user32.dll gdi32.dll comctl32.dll msvcrt.dll'
 
 headers=$(objdump -p "$exe") || fail "objdump cannot read $exe"
