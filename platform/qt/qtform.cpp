@@ -6,6 +6,7 @@
 #include "createcontrol.h"
 #include "designvalues.h"
 #include "focusorder.h"
+#include "formaccessible.h"
 #include "keypresshook.h"
 #include "messagebox.h"
 #include "picturebox.h"
@@ -14,7 +15,6 @@
 #include "timer.h"
 #include "windowframe.h"
 
-#include <QAccessibleWidget>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -26,15 +26,6 @@ static void initResources()
 
 namespace platform::qt {
 namespace {
-
-// A form is a window of its own: screen readers announce a frame by its title on activation,
-// where a plain widget would be a nameless filler.
-QAccessibleInterface *formAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(QtForm::staticMetaObject.className()) && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    return nullptr;
-}
 
 // The control of that name in one of the form's maps by name; stops the program if none.
 template <typename ByName>
@@ -62,8 +53,7 @@ QtForm::QtForm(const FormDesign &design)
     : design_(design), reference_(std::make_shared<WindowReference>(this))
 {
     initResources();
-    static const bool accessibleAsWindow = (QAccessible::installFactory(formAccessible), true);
-    Q_UNUSED(accessibleAsWindow);
+    installAccessibleFactory();
     setObjectName(fromName(design.name));
     setWindowTitle(toQString(design.title));
     setFont(fontOf(design.font));
