@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qtform.h"
 
+#include "announcer.h"
 #include "buttonadapter.h"
 #include "controlnames.h"
 #include "createcontrol.h"
@@ -8,6 +9,7 @@
 #include "focusorder.h"
 #include "formaccessible.h"
 #include "keypresshook.h"
+#include "liveannouncement.h"
 #include "messagebox.h"
 #include "picturebox.h"
 #include "restingtimer.h"
@@ -105,12 +107,26 @@ void QtForm::addControl(const ControlDesign &design)
         return;
     const std::string name(design.name);
     widgets_.emplace(name, created);
-    if (design.kind == ControlKind::TextBox)
-        textBoxes_.emplace(name,
-                           std::make_unique<TextBoxAdapter>(static_cast<QLineEdit *>(created)));
-    else if (design.kind == ControlKind::CommandButton)
+    if (design.kind == ControlKind::TextBox) {
+        auto *edit = static_cast<QLineEdit *>(created);
+        textBoxes_.emplace(name, std::make_unique<TextBoxAdapter>(edit));
+        if (design.liveRegion)
+            announceChanges(edit, design);
+    } else if (design.kind == ControlKind::CommandButton)
         buttons_.emplace(name, std::make_unique<ButtonAdapter>(static_cast<QPushButton *>(created),
                                                                [this] { controlChanged(); }));
+}
+
+// Orca voices text changes only in the focused box: each new text of a live one is announced.
+void QtForm::announceChanges(QLineEdit *edit, const ControlDesign &design)
+{
+    if (!announcer_)
+        announcer_ = new Announcer(this);
+    auto announcement = std::make_shared<LiveAnnouncement>(design.accessibleName);
+    connect(edit, &QLineEdit::textChanged, announcer_, [this, announcement](const QString &text) {
+        if (const auto words = announcement->textChanged(text.toStdU16String()))
+            announcer_->announce(toQString(*words));
+    });
 }
 
 void QtForm::watchForChanges()
