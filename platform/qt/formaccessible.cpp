@@ -12,12 +12,17 @@ namespace platform::qt {
 namespace {
 
 // A form is a window of its own: screen readers announce a frame by its title on activation,
-// where a plain widget would be a nameless filler. The announcer's status bar, which only
-// screen readers see, follows the controls.
+// where a plain widget would be a nameless filler. A tool window is a dialog to them, since
+// Orca reads out the texts of a dialog when it opens and of a frame only the title. The
+// announcer's status bar, which only screen readers see, follows the controls.
 class FormAccessible final : public QAccessibleWidget
 {
 public:
-    explicit FormAccessible(QtForm *form) : QAccessibleWidget(form, QAccessible::Window) {}
+    explicit FormAccessible(QtForm *form)
+        : QAccessibleWidget(form, form->design().border == Border::FixedToolWindow
+                                      ? QAccessible::Dialog
+                                      : QAccessible::Window)
+    {}
 
     int childCount() const override { return controls() + (announcer() ? 1 : 0); }
 

@@ -36,6 +36,7 @@ public:
 
     void setHandlers(std::unique_ptr<Handlers> handlers);
     FormHandle handle() const;
+    const FormDesign &design() const { return design_; }
 
     TextBox &textBox(std::string_view name) override;
     CommandButton &commandButton(std::string_view name) override;
