@@ -3,6 +3,7 @@
 
 #include <cctype>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,12 @@ const Case kCases[] = {
      {u"R", u"", u"R", u"N"},
      {u"Letra R", u"", u"", u"Letra N"}},
 };
+
+// Failures name the row, not its bytes.
+void PrintTo(const Case &c, std::ostream *out)
+{
+    *out << c.behaviour;
+}
 
 class LiveAnnouncementTest : public testing::TestWithParam<Case>
 {
