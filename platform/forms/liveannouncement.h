@@ -7,6 +7,10 @@
 
 namespace platform {
 
+// What a live text box is called while it holds this text: its spoken name, a blank and the
+// text ("Letra Z"); either alone if the other is empty.
+std::u16string liveRegionWords(std::u16string_view name, std::u16string_view text);
+
 // What a screen reader is told when a live text box (ControlDesign::liveRegion) changes: its
 // spoken name and its new text, "Letra Z", once per change and never for the same text again.
 // Each backend delivers it in its own way; this decides only what is said and when.

@@ -61,3 +61,11 @@ INSTANTIATE_TEST_SUITE_P(Changes, LiveAnnouncementTest, testing::ValuesIn(kCases
                          });
 
 } // namespace
+
+// What Windows' screen readers speak as the live field's name, and Orca as its announcement.
+TEST(LiveRegionWords, NameAndTextWithOneBlankAndNoStrayBlank)
+{
+    EXPECT_EQ(platform::liveRegionWords(u"Letra", u"Z"), u"Letra Z");
+    EXPECT_EQ(platform::liveRegionWords(u"Letra", u""), u"Letra");
+    EXPECT_EQ(platform::liveRegionWords(u"", u"Z"), u"Z");
+}
