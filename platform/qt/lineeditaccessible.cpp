@@ -10,6 +10,9 @@
 namespace platform::qt {
 namespace {
 
+// The pixels QLineEdit leaves between its contents' left edge and the text.
+constexpr int kTextMargin = 2;
+
 int clamped(int offset, int length)
 {
     return std::clamp(offset, 0, length);
@@ -135,7 +138,7 @@ QRect LineEditAccessible::characterRect(int offset) const
         edit()->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit());
     const QFontMetrics metrics(edit()->font());
     const int left = metrics.horizontalAdvance(text.left(offset));
-    const QRect character(contents.left() + 2 + left, contents.top(),
+    const QRect character(contents.left() + kTextMargin + left, contents.top(),
                           metrics.horizontalAdvance(text.at(offset)), contents.height());
     return QRect(edit()->mapToGlobal(character.topLeft()), character.size());
 }

@@ -96,6 +96,14 @@ private Q_SLOTS:
             QCOMPARE(start, 0);
             QCOMPARE(end, text.size());
         }
+        // Where a screen reader's mouse review finds each character, Qt's own layout of the
+        // line puts the same one.
+        const QRect box(edit->mapToGlobal(QPoint()), edit->size());
+        for (int offset = 0; offset < text.size(); ++offset) {
+            const QRect character = asText->characterRect(offset);
+            QVERIFY2(box.contains(character), qPrintable(QString::number(offset)));
+            QCOMPARE(asText->offsetAtPoint(character.center()), offset);
+        }
     }
 
     void lockedLetterFieldCannotBeEditedThroughTheScreenReader()
