@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qtform.h"
 
+#include "accessibleids.h"
 #include "announcer.h"
 #include "buttonadapter.h"
 #include "controlnames.h"
@@ -17,6 +18,7 @@
 #include "timer.h"
 #include "windowframe.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -86,6 +88,8 @@ QtForm::QtForm(const FormDesign &design)
 QtForm::~QtForm()
 {
     handlers_.reset();
+    // Once the controls, destroyed after this, are gone too.
+    QMetaObject::invokeMethod(qApp, &retireLastAccessibleId, Qt::QueuedConnection);
 }
 
 void QtForm::setHandlers(std::unique_ptr<Handlers> handlers)
