@@ -63,9 +63,8 @@ e2e_start_orca() {
 JSON
     HOME=$E2E_TMP/home XDG_CONFIG_HOME=$E2E_TMP/home/.config XDG_DATA_HOME=$E2E_TMP/home/.local \
         XDG_CACHE_HOME=$E2E_TMP/home/.cache GSETTINGS_BACKEND=memory LANGUAGE=es \
-        orca --user-prefs "$prefs" --debug-file "$E2E_TMP/orca.debug" >"$E2E_TMP/orca.log" 2>&1 &
+        orca --user-prefs "$prefs" >"$E2E_TMP/orca.log" 2>&1 &
     E2E_PIDS+=($!)
-    E2E_ORCA_PID=$!
     E2E_SAID_WAIT=30 e2e_wait_said 0 '^Lector de pantalla activado' ||
         fail "Orca did not start: $(cat "$E2E_TMP/orca.log")"
 }
