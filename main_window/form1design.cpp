@@ -50,6 +50,7 @@ constexpr ControlDesign kControls[] = {
      .font = kArialBold,
      .pointer = MousePointer::Arrow,
      .accessibleName = u"Letra",
+     .liveRegion = true,
      .tabIndex = 1,
      .locked = true},
     {.name = "Text1",

@@ -57,6 +57,9 @@ struct ControlDesign
     // What a screen reader calls the control. Empty: its caption, if any; a text box needs one,
     // since the label painted above it is not tied to it.
     std::u16string_view accessibleName = {};
+    // Text boxes that only the program writes: screen readers are told of each new text, politely,
+    // wherever the focus is (liveannouncement.h says with what words).
+    bool liveRegion = false;
     // Place in the tab order; -1 for none. Labels hold one but never take the focus.
     int tabIndex = -1;
     // Text boxes: 0 is no limit. A locked text box can take the focus but not be edited.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "messagebox.h"
 
+#include "accessibleids.h"
+
 #include <QMessageBox>
 
 namespace platform::qt {
@@ -10,8 +12,11 @@ void showMessageBox(QWidget *owner, const QString &body, MessageBoxStyle style,
 {
     const QMessageBox::Icon icon =
         style == MessageBoxStyle::Warning ? QMessageBox::Warning : QMessageBox::Information;
-    QMessageBox box(icon, title, body, QMessageBox::Ok, owner);
-    box.exec();
+    {
+        QMessageBox box(icon, title, body, QMessageBox::Ok, owner);
+        box.exec();
+    }
+    retireLastAccessibleId();
 }
 
 } // namespace platform::qt

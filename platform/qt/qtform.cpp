@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "qtform.h"
 
+#include "accessibleids.h"
+#include "announcer.h"
 #include "buttonadapter.h"
 #include "controlnames.h"
 #include "createcontrol.h"
 #include "designvalues.h"
 #include "focusorder.h"
+#include "formaccessible.h"
 #include "keypresshook.h"
+#include "liveannouncement.h"
 #include "messagebox.h"
 #include "picturebox.h"
 #include "restingtimer.h"
@@ -14,7 +18,7 @@
 #include "timer.h"
 #include "windowframe.h"
 
-#include <QAccessibleWidget>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -26,15 +30,6 @@ static void initResources()
 
 namespace platform::qt {
 namespace {
-
-// A form is a window of its own: screen readers announce a frame by its title on activation,
-// where a plain widget would be a nameless filler.
-QAccessibleInterface *formAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String(QtForm::staticMetaObject.className()) && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    return nullptr;
-}
 
 // The control of that name in one of the form's maps by name; stops the program if none.
 template <typename ByName>
@@ -62,8 +57,7 @@ QtForm::QtForm(const FormDesign &design)
     : design_(design), reference_(std::make_shared<WindowReference>(this))
 {
     initResources();
-    static const bool accessibleAsWindow = (QAccessible::installFactory(formAccessible), true);
-    Q_UNUSED(accessibleAsWindow);
+    installAccessibleFactory();
     setObjectName(fromName(design.name));
     setWindowTitle(toQString(design.title));
     setFont(fontOf(design.font));
@@ -94,6 +88,8 @@ QtForm::QtForm(const FormDesign &design)
 QtForm::~QtForm()
 {
     handlers_.reset();
+    // Once the controls, destroyed after this, are gone too.
+    QMetaObject::invokeMethod(qApp, &retireLastAccessibleId, Qt::QueuedConnection);
 }
 
 void QtForm::setHandlers(std::unique_ptr<Handlers> handlers)
@@ -115,12 +111,26 @@ void QtForm::addControl(const ControlDesign &design)
         return;
     const std::string name(design.name);
     widgets_.emplace(name, created);
-    if (design.kind == ControlKind::TextBox)
-        textBoxes_.emplace(name,
-                           std::make_unique<TextBoxAdapter>(static_cast<QLineEdit *>(created)));
-    else if (design.kind == ControlKind::CommandButton)
+    if (design.kind == ControlKind::TextBox) {
+        auto *edit = static_cast<QLineEdit *>(created);
+        textBoxes_.emplace(name, std::make_unique<TextBoxAdapter>(edit));
+        if (design.liveRegion)
+            announceChanges(edit, design);
+    } else if (design.kind == ControlKind::CommandButton)
         buttons_.emplace(name, std::make_unique<ButtonAdapter>(static_cast<QPushButton *>(created),
                                                                [this] { controlChanged(); }));
+}
+
+// Orca voices text changes only in the focused box: each new text of a live one is announced.
+void QtForm::announceChanges(QLineEdit *edit, const ControlDesign &design)
+{
+    if (!announcer_)
+        announcer_ = new Announcer(this);
+    auto announcement = std::make_shared<LiveAnnouncement>(design.accessibleName);
+    connect(edit, &QLineEdit::textChanged, announcer_, [this, announcement](const QString &text) {
+        if (const auto words = announcement->textChanged(text.toStdU16String()))
+            announcer_->announce(toQString(*words));
+    });
 }
 
 void QtForm::watchForChanges()

@@ -19,6 +19,7 @@ class RestingTimer;
 
 namespace platform::qt {
 
+class Announcer;
 class ButtonAdapter;
 class TextBoxAdapter;
 
@@ -35,6 +36,7 @@ public:
 
     void setHandlers(std::unique_ptr<Handlers> handlers);
     FormHandle handle() const;
+    const FormDesign &design() const { return design_; }
 
     TextBox &textBox(std::string_view name) override;
     CommandButton &commandButton(std::string_view name) override;
@@ -55,6 +57,7 @@ private:
     QLineEdit *lineEdit(std::string_view name) const;
     QPushButton *button(std::string_view name) const;
     void addControl(const ControlDesign &design);
+    void announceChanges(QLineEdit *edit, const ControlDesign &design);
     void applyTabOrder();
     // Every change to a control, the user's or a handler's, may give a resting timer work.
     void watchForChanges();
@@ -67,6 +70,8 @@ private:
     std::shared_ptr<WindowReference> reference_;
     std::vector<std::unique_ptr<RestingTimer>> timers_;
     std::unique_ptr<Handlers> handlers_;
+    // Made for the first live text box; a child of the window.
+    Announcer *announcer_ = nullptr;
 };
 
 } // namespace platform::qt

@@ -91,7 +91,7 @@ xdotool mousemove --window "$main" 428 180 click 1
 e2e_wait_window "$credits_title" >/dev/null || fail "no credits window; windows: $(e2e_visible_titles)"
 tree=$(read_bus tree Velmora)
 expect_lines "the credits window and its title" "$tree" \
-    "  frame|$credits_title||" \
+    "  dialog|$credits_title||" \
     "        label|.: Velmora :.||"
 grep -Eq '^        label\|Creado por: Equipo de código Velmora +© 2026 Todos los derechos reservados\. +velmora\.example\|\|$' <<<"$tree" ||
     fail "the credits text is not in the tree:"$'\n'"$tree"

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: MIT
+#include "liveannouncement.h"
+
+#include <cctype>
+#include <gtest/gtest.h>
+#include <ostream>
+#include <string>
+#include <vector>
+
+using platform::LiveAnnouncement;
+
+namespace {
+
+struct Case
+{
+    const char *behaviour;
+    // The texts the box is given, one after another.
+    std::vector<std::u16string> texts;
+    // What is said after each of them; "" for nothing.
+    std::vector<std::u16string> said;
+};
+
+const Case kCases[] = {
+    {"each new letter, with the field's name",
+     {u"R", u"N", u"P"},
+     {u"Letra R", u"Letra N", u"Letra P"}},
+    {"the same letter again is not repeated", {u"W", u"W", u"W"}, {u"Letra W", u"", u""}},
+    {"a letter that comes back after another is said again",
+     {u"S", u"V", u"S"},
+     {u"Letra S", u"Letra V", u"Letra S"}},
+    {"an emptied field says nothing, and the letter it held is not new after it",
+     {u"R", u"", u"R", u"N"},
+     {u"Letra R", u"", u"", u"Letra N"}},
+};
+
+// Failures name the row, not its bytes.
+void PrintTo(const Case &c, std::ostream *out)
+{
+    *out << c.behaviour;
+}
+
+class LiveAnnouncementTest : public testing::TestWithParam<Case>
+{
+};
+
+TEST_P(LiveAnnouncementTest, SaysEachChangeOnce)
+{
+    const Case &c = GetParam();
+    LiveAnnouncement announcement(u"Letra");
+    for (std::size_t i = 0; i < c.texts.size(); ++i)
+        EXPECT_EQ(announcement.textChanged(c.texts[i]).value_or(u""), c.said[i])
+            << "after text " << i;
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, LiveAnnouncementTest, testing::ValuesIn(kCases),
+                         [](const testing::TestParamInfo<Case> &info) {
+                             std::string name;
+                             for (const char *c = info.param.behaviour; *c; ++c)
+                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                             return name;
+                         });
+
+} // namespace
+
+// What Windows' screen readers speak as the live field's name, and Orca as its announcement.
+TEST(LiveRegionWords, NameAndTextWithOneBlankAndNoStrayBlank)
+{
+    EXPECT_EQ(platform::liveRegionWords(u"Letra", u"Z"), u"Letra Z");
+    EXPECT_EQ(platform::liveRegionWords(u"Letra", u""), u"Letra");
+    EXPECT_EQ(platform::liveRegionWords(u"", u"Z"), u"Z");
+}
