@@ -2,6 +2,7 @@
 #include "textboxcontrol.h"
 
 #include "formdesign.h"
+#include "liveannouncement.h"
 #include "win32text.h"
 
 #include <commctrl.h>
@@ -10,7 +11,7 @@ namespace platform::win32 {
 
 TextBoxControl::TextBoxControl(const ControlDesign &design, HWND parent, int id, UINT dpi,
                                std::function<void()> changed)
-    : ChildControl(design, std::move(changed))
+    : ChildControl(design, std::move(changed)), announcement_(design.accessibleName)
 {
     createWindow(WC_EDITW, ES_AUTOHSCROLL | (design.locked ? ES_READONLY : 0), WS_EX_CLIENTEDGE,
                  parent, id, dpi);
@@ -33,17 +34,16 @@ void TextBoxControl::setText(std::u16string_view text)
     if (text == this->text())
         return;
     SetWindowTextW(window(), wide(text).c_str());
-    if (design().locked)
+    if (design().liveRegion && announcement_.textChanged(text))
         liveRegion_.changed(window());
 }
 
 // Screen readers speak a live region's name when it changes: "Letra Z", not "Letra".
 std::u16string TextBoxControl::spokenName() const
 {
-    std::u16string name = ChildControl::spokenName();
-    if (const std::u16string shown = text(); design().locked && !shown.empty())
-        name.append(name.empty() ? u"" : u" ").append(shown);
-    return name;
+    if (!design().liveRegion)
+        return ChildControl::spokenName();
+    return liveRegionWords(ChildControl::spokenName(), text());
 }
 
 void TextBoxControl::notified(WORD code)

@@ -3,15 +3,15 @@
 
 #include "childcontrol.h"
 #include "forms.h"
+#include "liveannouncement.h"
 #include "liveregion.h"
 #include "textboxinput.h"
 
 namespace platform::win32 {
 
 // A text box: the system's edit control, single-line, with the design's length limit and
-// read-only setting; the key-press and change handlers, and its name for screen readers. A locked
-// one shows what the program worked out, so its changes are news that screen readers speak: a
-// live region, named with its text.
+// read-only setting; the key-press and change handlers, and its name for screen readers. A live
+// one (the letter) is news that screen readers speak wherever the focus is: named with its text.
 class TextBoxControl final : public ChildControl, public TextBox
 {
 public:
@@ -32,6 +32,7 @@ private:
                                          UINT_PTR, DWORD_PTR self);
 
     TextBoxInput input_;
+    LiveAnnouncement announcement_;
     LiveRegion liveRegion_;
     std::function<void(std::int16_t &)> keyPress_;
     std::function<void()> change_;
