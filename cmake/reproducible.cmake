@@ -1,0 +1,26 @@
+# SPDX-License-Identifier: MIT
+# Two builds of the same commit, in different folders and at different times, give the same
+# bytes: nothing of the build's folders or clock ends up in what is shipped.
+
+# The time stamped into packages: SOURCE_DATE_EPOCH when given, otherwise the commit's time.
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(VELMORA_SOURCE_DATE_EPOCH $ENV{SOURCE_DATE_EPOCH})
+else()
+    execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    OUTPUT_VARIABLE VELMORA_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+                    RESULT_VARIABLE git_status ERROR_QUIET)
+    if(NOT git_status EQUAL 0 OR NOT VELMORA_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
+        # Not a git checkout: a fixed time rather than the clock's.
+        set(VELMORA_SOURCE_DATE_EPOCH 315532800)
+    endif()
+endif()
+
+if(NOT MSVC)
+    # File names in debug information and messages, relative to the source and build folders.
+    add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
+                        -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
+endif()
+if(MINGW)
+    # The PE header's time stamp would otherwise be the link's time.
+    add_link_options(-Wl,--no-insert-timestamp)
+endif()
