@@ -13,24 +13,28 @@ VELMORA_BUILD_PACKAGES=(
 # manager to drive the real program and its tools (Xlib for the bell counter, xwd to see the
 # credits scroll), a D-Bus session with the accessibility bus and Debian's Python bindings to
 # read it as a screen reader does, MinGW's resource compiler, the desktop-metadata validators,
-# what CPack needs to compute a package's dependencies, and lintian to check the package.
+# what CPack needs to compute a package's dependencies, lintian and hardening-check (devscripts)
+# to check the package.
 VELMORA_TEST_PACKAGES=(
     qtbase5-dev qtbase5-dev-tools qttranslations5-l10n
     xvfb xauth xdotool xclip x11-utils x11-apps openbox libx11-dev
     dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
     imagemagick python3 libxfixes3
     binutils-mingw-w64-i686 g++-mingw-w64-i686 icoutils
-    desktop-file-utils appstream lintian
+    desktop-file-utils appstream lintian devscripts
     googletest
     dpkg-dev file
     libbenchmark-dev
 )
 # The Windows builds: MinGW-w64 for both architectures, the picture decoder's header, and Wine
 # to run the 64-bit one here; the tests they build need GoogleTest's sources, and the host's
-# compiler and Xlib for the bell counter.
+# compiler and Xlib for the bell counter. The installers: wixl makes them, msitools reads them
+# back, faketime gives them the commit's time, icoutils takes their icon from the executable,
+# osslsigncode signs (openssl makes the tests' throwaway certificate).
 VELMORA_WINDOWS_PACKAGES=(
     cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 libstb-dev wine64
     googletest g++ libx11-dev
+    wixl msitools faketime icoutils osslsigncode openssl
 )
 # Wine to run the 32-bit one, where the kernel runs 32-bit programs (i386.sh), with the X
 # extensions that the 64-bit Wine finds here through the other packages, so that both builds
