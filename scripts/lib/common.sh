@@ -3,9 +3,10 @@
 
 VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# What building and running need; libstb-dev is the picture decoder's source (a header).
+# What building and running need; libstb-dev is the picture decoder's source (a header), and
+# dpkg-dev's dpkg-buildflags gives the Linux build Debian's hardening flags.
 VELMORA_BUILD_PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config dpkg-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libstb-dev
     qt6-translations-l10n fonts-liberation
 )
