@@ -16,9 +16,10 @@ else()
 endif()
 
 if(NOT MSVC)
-    # File names in debug information and messages, relative to the source and build folders.
-    add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
-                        -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
+    # File names in debug information and messages, relative to the source and build folders
+    # (the build folder's is given last, so that it is the one used inside the source folder).
+    add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
+                        -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
 endif()
 if(MINGW)
     # The PE header's time stamp would otherwise be the link's time.
