@@ -12,6 +12,14 @@ else()
     if(NOT git_status EQUAL 0 OR NOT VELMORA_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
         # Not a git checkout: a fixed time rather than the clock's.
         set(VELMORA_SOURCE_DATE_EPOCH 315532800)
+    else()
+        # Configured again after each commit or checkout, which git logs there.
+        execute_process(COMMAND git rev-parse --path-format=absolute --git-path logs/HEAD
+                        WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                        OUTPUT_VARIABLE head_log OUTPUT_STRIP_TRAILING_WHITESPACE)
+        if(EXISTS "${head_log}")
+            set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${head_log})
+        endif()
     endif()
 endif()
 
