@@ -29,6 +29,9 @@ if(NOT MSVC)
     add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=.
                         -ffile-prefix-map=${PROJECT_BINARY_DIR}=.)
 endif()
+# Qt's resource compiler stores each file's modification time from format 2 on, which a fresh
+# checkout sets to the checkout's time; format 1 stores none and reads the same.
+set(CMAKE_AUTORCC_OPTIONS --format-version 1)
 if(MINGW)
     # The PE header's time stamp would otherwise be the link's time.
     add_link_options(-Wl,--no-insert-timestamp)
