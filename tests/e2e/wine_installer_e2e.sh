@@ -91,4 +91,4 @@ left=$(find "$drive" -iname "*$name*" -o -iname "*${product_code//[\{\}]/}*")
 if grep -i -e "$name" -e "${product_code//[\{\}]/}" -e "$packed" "$WINEPREFIX"/*.reg; then
     fail "the registry still names $name or its product after removal"
 fi
-echo "PASS: the $arch installer installs, starts and removes silently, leaving nothing behind"
+echo "PASS: the $arch installer installs and removes silently, leaving nothing behind"
