@@ -27,3 +27,12 @@ sign_file() {
     cat "$signed" >"$1"
     rm -f "$signed"
 }
+
+# sign_present <file>: succeeds when the file carries a signature.
+sign_present() {
+    local signature status=0
+    signature=$(mktemp)
+    osslsigncode extract-signature -in "$1" -out "$signature" >/dev/null 2>&1 || status=$?
+    rm -f "$signature"
+    return "$status"
+}
