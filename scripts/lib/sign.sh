@@ -30,9 +30,10 @@ sign_file() {
 
 # sign_present <file>: succeeds when the file carries a signature.
 sign_present() {
-    local signature status=0
-    signature=$(mktemp)
-    osslsigncode extract-signature -in "$1" -out "$signature" >/dev/null 2>&1 || status=$?
-    rm -f "$signature"
+    local folder status=0
+    # osslsigncode writes only a file that does not exist yet.
+    folder=$(mktemp -d)
+    osslsigncode extract-signature -in "$1" -out "$folder/signature" >/dev/null 2>&1 || status=$?
+    rm -rf "$folder"
     return "$status"
 }
