@@ -3,9 +3,10 @@
 
 VELMORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
-# What building and running need; libstb-dev is the picture decoder's source (a header).
+# What building and running need; libstb-dev is the picture decoder's source (a header), and
+# dpkg-dev's dpkg-buildflags gives the Linux build Debian's hardening flags.
 VELMORA_BUILD_PACKAGES=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config dpkg-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev libstb-dev
     qt6-translations-l10n fonts-liberation
 )
@@ -15,7 +16,7 @@ VELMORA_BUILD_PACKAGES=(
 # read it as a screen reader does, and Orca itself with speech-dispatcher, whose generic module
 # writes what Orca says to a file (no synthesiser and no sound card needed), MinGW's resource
 # compiler, the desktop-metadata validators, what CPack needs to compute a package's
-# dependencies, and lintian to check the package.
+# dependencies, lintian and hardening-check (devscripts) to check the package.
 VELMORA_TEST_PACKAGES=(
     qtbase5-dev qtbase5-dev-tools qttranslations5-l10n
     xvfb xauth xdotool xclip x11-utils x11-apps openbox libx11-dev
@@ -23,17 +24,20 @@ VELMORA_TEST_PACKAGES=(
     orca speech-dispatcher
     imagemagick python3 libxfixes3
     binutils-mingw-w64-i686 g++-mingw-w64-i686 icoutils
-    desktop-file-utils appstream lintian
+    desktop-file-utils appstream lintian devscripts
     googletest
     dpkg-dev file
     libbenchmark-dev
 )
 # The Windows builds: MinGW-w64 for both architectures, the picture decoder's header, and Wine
 # to run the 64-bit one here; the tests they build need GoogleTest's sources, and the host's
-# compiler and Xlib for the bell counter.
+# compiler and Xlib for the bell counter. The installers: wixl makes them, msitools reads them
+# back, faketime gives them the commit's time, icoutils takes their icon from the executable,
+# osslsigncode signs (openssl makes the tests' throwaway certificate).
 VELMORA_WINDOWS_PACKAGES=(
     cmake ninja-build g++-mingw-w64-i686 g++-mingw-w64-x86-64 libstb-dev wine64
     googletest g++ libx11-dev
+    wixl msitools faketime icoutils osslsigncode openssl
 )
 # Wine to run the 32-bit one, where the kernel runs 32-bit programs (i386.sh), with the X
 # extensions that the 64-bit Wine finds here through the other packages, so that both builds

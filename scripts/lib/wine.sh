@@ -30,6 +30,12 @@ wine_template() {
 # same build.
 wine_start_prefix() {
     wine_use_arch_of "$2" || fail "cannot tell which Wine runs $2"
+    wine_clone_template "$1"
+}
+
+# wine_clone_template <template folder>: exports WINEPREFIX, a fresh clone of the template, made
+# for the Wine that WINEARCH, WINELOADER and WINESERVER name.
+wine_clone_template() {
     wine_template "$1"
     export WINEPREFIX=$E2E_TMP/wineprefix
     mkdir "$WINEPREFIX"

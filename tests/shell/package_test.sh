@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the Debian package from the build tree, checks what it declares and carries, that
-# apt would install it, and that the packaged Velmora starts.
+# apt would install it, that the packaged Velmora is hardened as Debian's own packages are
+# (hardening-check, when the build has VELMORA_HARDENING on), and that it starts.
 # Usage: package_test.sh <build directory>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
@@ -26,10 +27,29 @@ for size in 16 24 32 48 64 128 256; do
         fail "/$icon is not $size x $size: $(file -b "$E2E_TMP/root/$icon")"
 done
 
+# Position independence, stack protector, fortified functions, read-only relocations, immediate
+# binding and control-flow protection. The last is marked on the program only where the C
+# library's start files are built for it too, which Debian 12's are not (its own programs show
+# "no" as well): there, the program's code is checked for it instead, each function an indirect
+# call may reach starting with ENDBR64 (a few come from the compiler's own start files anyway).
+velmora=$E2E_TMP/root/usr/bin/Velmora
+if grep -q '^VELMORA_HARDENING:BOOL=ON$' "$build/CMakeCache.txt"; then
+    options=()
+    if ! readelf -n "$(gcc -print-file-name=Scrt1.o)" | grep -q 'x86 feature: IBT, SHSTK'; then
+        options=(--nocfprotection)
+        branch_targets=$(objdump -d --no-show-raw-insn "$velmora" | grep -c endbr64 || true)
+        [ "$branch_targets" -ge 100 ] ||
+            fail "not built with control-flow protection: $branch_targets ENDBR64 instructions"
+    fi
+    hardening-check "${options[@]}" "$velmora" >"$E2E_TMP/hardening.log" 2>&1 ||
+        fail "hardening-check: $(cat "$E2E_TMP/hardening.log")"
+    cat "$E2E_TMP/hardening.log"
+fi
+
 apt-get install --simulate "$deb" >"$E2E_TMP/apt.log" 2>&1 ||
     fail "apt would not install the package: $(cat "$E2E_TMP/apt.log")"
 
-QT_QPA_PLATFORM=offscreen e2e_start "$E2E_TMP/root/usr/bin/Velmora"
+QT_QPA_PLATFORM=offscreen e2e_start "$velmora"
 sleep 2
 kill -0 "${E2E_PIDS[-1]}" 2>/dev/null ||
     fail "the packaged Velmora did not keep running: $(cat "$E2E_TMP/program.log")"

@@ -4,8 +4,11 @@
 # one cannot run): the architecture of its build, a windowed program that opens no console,
 # imports from system libraries only, so that the one file runs on a bare Windows 7 to 11, and a
 # file of at most 500 KB (as Explorer counts them, 1024 bytes each), its pictures carried
-# compressed.
-# Usage: windows_executable_test.sh <program.exe> <pei-i386 | pei-x86-64>
+# compressed. Its header asks for the system's exploit mitigations (addresses drawn at random,
+# high-entropy ones in 64 bits, and no code run from data), and, so that two builds of one commit
+# give the same bytes, carries no link time, and the file names no folder of the build.
+# Usage: windows_executable_test.sh <program.exe> <pei-i386 | pei-x86-64> <source folder>
+#        <build folder>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 exe=$1
@@ -30,6 +33,20 @@ imports=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z')
 for dll in $imports; do
     grep -qw -- "$dll" <<<"$allowed" || fail "imports $dll, which is not a system library we allow"
 done
+mitigations="DYNAMIC_BASE NX_COMPAT"
+[ "$format" = pei-x86-64 ] && mitigations+=" HIGH_ENTROPY_VA"
+for flag in $mitigations; do
+    sed -n '/^DllCharacteristics/,/^SizeOf/p' <<<"$headers" | grep -qw "$flag" ||
+        fail "the header does not ask for $flag"
+done
+grep -Eq '^Time/Date[[:space:]]+Thu Jan  1 00:00:00 1970$' <<<"$headers" ||
+    fail "the header carries a link time: $(grep -m1 '^Time/Date' <<<"$headers")"
+for folder in "$3" "$4"; do
+    if grep -aqF "$folder" "$exe"; then
+        fail "the executable names the folder $folder"
+    fi
+done
 size=$(stat -c %s "$exe")
 [ "$size" -le $((500 * 1024)) ] || fail "$exe is $size bytes, more than 500 KB"
-echo "PASS: $format, windowed, $size bytes, imports $(paste -sd ' ' <<<"$imports")"
+echo "PASS: $format, windowed, $mitigations, no link time, $size bytes," \
+    "imports $(paste -sd ' ' <<<"$imports")"
