@@ -223,3 +223,16 @@ e2e_start_accessibility_bus() {
     e2e_poll e2e_accessibility_bus_owned ||
         fail "the accessibility bus did not start: $(cat "$E2E_TMP/at-spi.log")"
 }
+
+# e2e_start_accessible <program> <title>: a session bus, the program on it with Qt's
+# accessibility on, and the accessibility bus once its window shows, started after the program:
+# Qt 5.15 does not join a bus that is already up when it starts unless the X root window names it
+# (AT_SPI_BUS); Qt 6 does either way. Sets E2E_WINDOW to the window's id.
+e2e_start_accessible() {
+    e2e_start_session_bus
+    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+    e2e_start "$1"
+    E2E_WINDOW=$(e2e_wait_window "$2") ||
+        fail "the window \"$2\" did not appear; log: $(cat "$E2E_TMP/program.log")"
+    e2e_start_accessibility_bus
+}

@@ -15,15 +15,9 @@ velmora=$1
 read_bus() { /usr/bin/python3 "$here/atspi_read.py" "$@"; }
 
 e2e_start_display
-e2e_start_session_bus
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-e2e_start "$velmora"
 main_title="Calculadora de letra DNI o NIF    .:Velmora:."
-main=$(e2e_wait_window "$main_title") ||
-    fail "the main window did not appear; log: $(cat "$E2E_TMP/program.log")"
-# Started after the program: Qt 5.15 does not register on an accessibility bus that is already
-# up when it starts, unless the X root window names it (AT_SPI_BUS); Qt 6 does either way.
-e2e_start_accessibility_bus
+e2e_start_accessible "$velmora" "$main_title"
+main=$E2E_WINDOW
 
 # The tree once the program has registered on the bus and the window is in it.
 tree=

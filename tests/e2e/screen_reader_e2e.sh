@@ -38,15 +38,10 @@ press() {
 
 e2e_start_display
 e2e_start_window_manager
-e2e_start_session_bus
-e2e_start_speech_log "$E2E_TMP/speech.log"
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-e2e_start "$velmora"
 main_title="Calculadora de letra DNI o NIF    .:Velmora:."
-main=$(e2e_wait_window "$main_title") ||
-    fail "the main window did not appear; log: $(cat "$E2E_TMP/program.log")"
-# After the program: Qt 5.15 joins an accessibility bus only when it appears.
-e2e_start_accessibility_bus
+e2e_start_accessible "$velmora" "$main_title"
+main=$E2E_WINDOW
+e2e_start_speech_log "$E2E_TMP/speech.log"
 e2e_start_orca
 xdotool windowactivate --sync "$main"
 expect_said "the window, then the number field that has the focus" 0 \
