@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "decodepicture.h"
+#include "committedpicture.h"
 
 #include <algorithm>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <ostream>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -14,12 +11,6 @@
 // a picture gives its size and four bytes a pixel, with its transparency where it has one;
 // anything else gives nothing, and never a crash.
 namespace {
-
-std::vector<char> committedFile(const std::string &name)
-{
-    std::ifstream file(VELMORA_SOURCE_DIR "/main_window/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 struct Input
 {
@@ -45,8 +36,8 @@ std::vector<char> firstBytes(std::vector<char> bytes, std::size_t length)
 
 std::vector<Input> inputs()
 {
-    const std::vector<char> jpeg = committedFile("background.jpg");
-    const std::vector<char> png = committedFile("pointing_hand.png");
+    const std::vector<char> jpeg = committedPictureBytes("background.jpg");
+    const std::vector<char> png = committedPictureBytes("pointing_hand.png");
     const std::string text = "12345678Z";
     return {
         {"JpegWhole", jpeg, 509, 258, false},
@@ -66,8 +57,7 @@ class DecodePicture : public ::testing::TestWithParam<Input>
 TEST_P(DecodePicture, GivesThePictureOrNothing)
 {
     const Input &input = GetParam();
-    const auto picture =
-        platform::decodePicture(std::as_bytes(std::span(input.bytes.data(), input.bytes.size())));
+    const auto picture = decodeBytes(input.bytes);
     if (input.width == 0) {
         EXPECT_FALSE(picture);
         return;

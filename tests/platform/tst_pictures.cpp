@@ -1,29 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "decodepicture.h"
+#include "committedpicture.h"
 #include "pictures.h"
 
-#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QTest>
-#include <optional>
-#include <span>
 
 // What the program draws of its pictures is the committed file as the shared decoder decodes
 // it: the background as drawn at 1x and at 2x (run a second time at QT_SCALE_FACTOR=2), pixel
 // for pixel; the pointer with its transparency; and a picture keeps its size on the screen at
 // every scale while filling the screen's pixels.
 namespace {
-
-std::optional<platform::DecodedPicture> decodedFile(const QString &name)
-{
-    QFile file(QStringLiteral(VELMORA_SOURCE_DIR "/main_window/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    return platform::decodePicture(
-        std::as_bytes(std::span(bytes.constData(), std::size_t(bytes.size()))));
-}
 
 // The first pixel where the drawing is not the decoded picture, or an empty text.
 QString firstDifference(const QImage &drawn, const platform::DecodedPicture &decoded)
@@ -70,8 +57,8 @@ private Q_SLOTS:
         const qreal ratio = widget.devicePixelRatioF();
         if (ratio != 1 && ratio != 2)
             QSKIP("the picture is drawn unscaled only at 100 and 200 %");
-        const auto decoded = decodedFile(ratio == 1 ? QStringLiteral("background.jpg")
-                                                    : QStringLiteral("background@2x.jpg"));
+        const auto decoded =
+            decodeBytes(committedPictureBytes(ratio == 1 ? "background.jpg" : "background@2x.jpg"));
         QVERIFY(decoded);
         const QImage drawn = widget.grab().toImage();
         QVERIFY2(firstDifference(drawn, *decoded).isEmpty(),

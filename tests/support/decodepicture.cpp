@@ -2,13 +2,10 @@
 // Writes a committed picture as the shared decoder decodes it, as a binary PPM, for the
 // end-to-end tests to compare the screen with.
 // Usage: decodepicture <picture> <output.ppm>
-#include "decodepicture.h"
+#include "committedpicture.h"
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
-#include <span>
-#include <vector>
 
 int main(int argc, char *argv[])
 {
@@ -16,11 +13,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: decodepicture <picture> <output.ppm>\n");
         return 2;
     }
-    std::ifstream input(argv[1], std::ios::binary);
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(input),
-                                  std::istreambuf_iterator<char>()};
-    const auto picture =
-        platform::decodePicture(std::as_bytes(std::span(bytes.data(), bytes.size())));
+    const auto picture = decodeBytes(fileBytes(argv[1]));
     if (!picture) {
         std::fprintf(stderr, "%s: no picture the decoder reads\n", argv[1]);
         return 1;

@@ -1,16 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "decodepicture.h"
+#include "committedpicture.h"
 #include "mainwindowfixture.h"
 
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <span>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -50,12 +45,7 @@ public:
     // own bitmap.
     static std::unique_ptr<Canvas> ofCommittedPicture(const char *name)
     {
-        std::ifstream file(std::string(VELMORA_SOURCE_DIR "/main_window/") + name,
-                           std::ios::binary);
-        const std::vector<char> bytes{std::istreambuf_iterator<char>(file),
-                                      std::istreambuf_iterator<char>()};
-        const auto picture =
-            platform::decodePicture(std::as_bytes(std::span(bytes.data(), bytes.size())));
+        const auto picture = decodeBytes(committedPictureBytes(name));
         if (!picture)
             return nullptr;
         auto canvas = std::make_unique<Canvas>(picture->width, picture->height);
