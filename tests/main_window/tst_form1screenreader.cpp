@@ -27,8 +27,6 @@ private Q_SLOTS:
         // 25 has the letter of 2, and an emptied field keeps its letter.
         QTest::newRow("a digit that keeps the letter, Backspace back to it and to empty")
             << QStringLiteral("25\b\b") << QStringList{"Letra W"};
-        QTest::newRow("the letter again after another")
-            << QStringLiteral("2\b3\b2") << QStringList{"Letra W", "Letra A", "Letra W"};
     }
     void letterIsAnnouncedOncePerChange()
     {

@@ -86,9 +86,6 @@ struct Typing
 const Typing typingRows[] = {
     {"each new letter is heard", L"123", {L"Letra R", L"Letra N", L"Letra P"}},
     {"another number with the same letter is not", L"25", {L"Letra W"}},
-    {"Backspace back to the same letter is not", L"25\b", {L"Letra W"}},
-    {"the emptied field keeps its letter unheard", L"1\b", {L"Letra R"}},
-    {"a refused key is not", L"1a", {L"Letra R"}},
 };
 
 void PrintTo(const Typing &row, std::ostream *out)
