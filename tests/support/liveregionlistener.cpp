@@ -5,24 +5,23 @@
 // window as a hexadecimal number, line breaks in the name as "/". Says first that a screen reader
 // runs, as they do, and prints "ready" once listening. Runs until ended.
 // Usage: liveregionlistener
+#include "liveregionevent.h"
+
 #include <cstdio>
 #include <deque>
 #include <fcntl.h>
 #include <io.h>
-#include <oleacc.h>
 #include <string>
-#include <windows.h>
 
 namespace {
 
-// EVENT_OBJECT_LIVEREGIONCHANGED, which the headers show from Windows 8 on.
-constexpr DWORD kLiveRegionChanged = 0x8019;
-
-std::string utf8(const wchar_t *text, int length)
+std::string utf8(const std::wstring &text)
 {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
+    const int length = static_cast<int>(text.size());
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, length, bytes.data(), size, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, bytes.data(), size, nullptr, nullptr);
     for (char &c : bytes) {
         if (c == '\n')
             c = '/';
@@ -32,19 +31,8 @@ std::string utf8(const wchar_t *text, int length)
 
 std::string nameOf(HWND window, LONG object, LONG child)
 {
-    IAccessible *accessible = nullptr;
-    VARIANT self;
-    if (FAILED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object),
-                                         static_cast<DWORD>(child), &accessible, &self)))
-        return "(no object)";
-    BSTR name = nullptr;
-    std::string spoken = "(no name)";
-    if (SUCCEEDED(accessible->get_accName(self, &name)) && name) {
-        spoken = utf8(name, static_cast<int>(SysStringLen(name)));
-        SysFreeString(name);
-    }
-    accessible->Release();
-    return spoken;
+    const auto name = eventObjectName(window, object, child);
+    return name ? utf8(*name) : "(no object)";
 }
 
 struct Event

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "liveregionevent.h"
 #include "mainwindowfixture.h"
 
 #include <cctype>
-#include <oleacc.h>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -24,22 +24,8 @@ std::vector<Heard> heard;
 void CALLBACK liveRegionChanged(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
                                 DWORD)
 {
-    IAccessible *accessible = nullptr;
-    VARIANT self;
-    std::wstring name;
-    if (SUCCEEDED(AccessibleObjectFromEvent(window, static_cast<DWORD>(object),
-                                            static_cast<DWORD>(child), &accessible, &self))) {
-        BSTR text = nullptr;
-        if (SUCCEEDED(accessible->get_accName(self, &text)) && text) {
-            name.assign(text, SysStringLen(text));
-            SysFreeString(text);
-        }
-        accessible->Release();
-    }
-    heard.push_back({window, name});
+    heard.push_back({window, eventObjectName(window, object, child).value_or(L"")});
 }
-
-constexpr DWORD kLiveRegionChanged = 0x8019;
 
 class LiveRegion : public MainWindow
 {
