@@ -4,6 +4,7 @@
 #include "autor.h"
 #include "charactercodes.h"
 #include "checkletter.h"
+#include "identitynumber.h"
 #include "numerictext.h"
 #include "services.h"
 
@@ -59,17 +60,23 @@ void Form1::Timer1_Timer()
 
 void Form1::Command1_Click()
 {
-    // A click can come before the tick that composes what the fields show: compose it now.
+    // A click can come before the tick that composes what the fields show: compose it now, so
+    // that Text3 holds what goes out.
     Timer1_Timer();
-    // The clipboard is left alone unless it gets an identity number the rule stands behind.
-    if (const std::u16string_view refusal = copyRefusal(); !refusal.empty()) {
-        form_.showMessageBox(refusal, platform::MessageBoxStyle::Warning,
-                             u"No hay ningún DNI que copiar");
+    // Only a DNI goes out, so that a wrong identifier is never pasted into a form as a good one;
+    // otherwise the clipboard keeps what it held.
+    const std::optional<std::u16string> identifier = fullIdentifier(Text1.text(), Text2.text());
+    if (!identifier) {
+        form_.showMessageBox(Text1.text().empty()
+                                 ? u"Escriba el número del DNI antes de copiar."
+                                 : u"El campo Número no contiene un número de DNI. Escriba solo "
+                                   u"las cifras del DNI, sin letras ni signos.",
+                             platform::MessageBoxStyle::Warning, u"No hay ningún DNI que copiar");
         return;
     }
     platform::clearClipboard();
     // A copy that did not reach the clipboard must not be reported as one that did.
-    if (!platform::setClipboardText(Text3.text())) {
+    if (!platform::setClipboardText(*identifier)) {
         form_.showMessageBox(u"No se ha podido copiar el DNI completo en el portapapeles. "
                              u"Inténtelo de nuevo.",
                              platform::MessageBoxStyle::Warning, u"No se ha podido copiar");
@@ -78,22 +85,6 @@ void Form1::Command1_Click()
     form_.showMessageBox(
         u"El DNI completo se ha copiado en el portapapeles, para pegarlo utilice CTRL+V",
         platform::MessageBoxStyle::Information, u"Se ha copiado al portapapeles!!");
-}
-
-// Why the fields hold no identity number to copy, or nothing when they do: the number field
-// must hold a number and the letter field the letter the rule gives it. A pasted "X1234567",
-// "-1" or "abc" next to an earlier letter would otherwise go out as a wrong identifier.
-std::u16string_view Form1::copyRefusal() const
-{
-    const std::u16string number = Text1.text();
-    if (number.empty())
-        return u"Escriba el número del DNI antes de copiar.";
-    // A negative multiple of 23 has a letter in the table, but no identity number is negative.
-    const std::optional<std::int32_t> value = platform::textToInteger(number);
-    if (!value || *value < 0 || CalcularLetra(number) != Text2.text())
-        return u"El campo Número no contiene un número de DNI. Escriba sólo las cifras del DNI, "
-               u"sin letras ni signos.";
-    return {};
 }
 
 void Form1::Command2_Click()

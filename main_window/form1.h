@@ -26,7 +26,6 @@ private:
     void Timer1_Timer();
     void Command1_Click();
     void Command2_Click();
-    std::u16string_view copyRefusal() const;
 
     platform::Form &form_;
     platform::TextBox &Text1;
