@@ -143,12 +143,12 @@ TEST(LabelLines, WrappingFollowsTheLabelsDesign)
         ControlDesign label;
         Lines lines;
     } rows[] = {
-        {"a word-wrapping label wraps at its width",
-         label(2000, text, true),
-         {u"velmora.example", u"velmora.example"}},
-        {"a word-wrapping label wide enough keeps one line",
-         label(2700, text, true),
+        {"a word-wrapping label exactly as wide as its text keeps one line",
+         label(2482, text, true),
          {std::u16string(text)}},
+        {"a twip narrower, it wraps",
+         label(2481, text, true),
+         {u"velmora.example", u"velmora.example"}},
         {"its own font is measured, not the window's",
          label(2700, text, true, FontDesign{u"MS Sans Serif", 16}),
          {u"velmora.example", u"velmora.example"}},
