@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Keys and pastes that must not get past the number field's filter, sent through a real X
-# server and window manager; each case is judged by what a copy puts on the system clipboard.
+# server and window manager; each case is judged by what a copy puts on the system clipboard,
+# or keeps on it when the field holds no DNI.
 # Usage: keys_and_paste_e2e.sh <path to Velmora> <path to bellcount>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
@@ -83,4 +84,16 @@ clear_number_field
 offer primary '56\n78'
 xdotool mousemove --window "$main" 300 81 click 2
 expect "the middle button pastes the first line only" 56X
+
+# A pasted "+5" shows a letter, but it is no DNI: the copy says so and the clipboard keeps it.
+clear_number_field
+offer clipboard '+5'
+xdotool key shift+Insert
+xdotool mousemove --window "$main" 328 124 click 1
+box=$(e2e_wait_window "No hay ningún DNI que copiar") || fail "no refusal after copying +5"
+xdotool windowactivate --sync "$box" key Return
+e2e_wait_window_gone "No hay ningún DNI que copiar" || fail "Enter did not close the refusal"
+kept=$(timeout 5 xclip -selection clipboard -o)
+[ "$kept" = "+5" ] || fail "after the refusal the clipboard holds '$kept', expected '+5'"
+echo "ok: a pasted +5 is not copied"
 echo "PASS: keys and pastes"

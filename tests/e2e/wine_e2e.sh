@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The Windows build under Wine, on its own Xvfb display with openbox: refused keys ring
 # the bell and accepted ones do not; the copy puts the full identifier on the system clipboard
-# and says so, or says it failed while another program holds the clipboard open; text typed
+# and says so, or says it failed while another program holds the clipboard open, or refuses a
+# pasted number that is no DNI and leaves the clipboard alone; text typed
 # into the hidden field does not last; "Autor" opens one credits window, which scrolls; the
 # process outlives the main window while the credits are open; and "Autor" shows its tool tip.
 # With no screen reader, oleacc is never loaded.
@@ -84,6 +85,18 @@ hold_clipboard 150
 xdotool click 1
 expect_box "$success" "$failure"
 echo "ok: a copy waits for a clipboard held for a moment"
+
+# A pasted "+5" shows a letter, but it is no DNI: the copy says so and the clipboard keeps it.
+printf '+5' | xclip -quiet -selection clipboard >/dev/null 2>&1 &
+E2E_PIDS+=($!)
+sleep 0.2
+click 300 81
+xdotool key End shift+Home shift+Insert
+click 328 124
+expect_box "No hay ningún DNI que copiar" "$success"
+kept=$(timeout 5 xclip -selection clipboard -o 2>&1) || fail "xclip could not read: $kept"
+[ "$kept" = "+5" ] || fail "after the refusal the clipboard holds '$kept', expected '+5'"
+echo "ok: a pasted +5 is not copied"
 
 credits_title=$(printf 'Créditos%21svelmora.example 2026©' '')
 for i in 1 2 3; do
