@@ -18,73 +18,40 @@ private Q_SLOTS:
     void init() { showForm(); }
     void cleanup() { closeForm(); }
 
-    // Pasting does not pass the key filter, so any text can arrive. Whatever it is, nothing
-    // crashes, the field keeps at most 8 characters, the copy button is enabled, and the letter
-    // field shows the rule's letter or keeps the one it had ("Y", from a typed 6).
+    // Pasting does not pass the key filter, so any text can arrive. Whatever it is, the field
+    // keeps at most 8 characters, the copy button is enabled, and the letter field shows the
+    // rule's letter or keeps the one it had ("Y", from a typed 6). Which texts are numeric, and
+    // their values, is the text layer's table; these rows are the ways through the handler.
     void pastedText_data()
     {
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<QString>("letter");
         const QString kept = QStringLiteral("Y");
+        QTest::newRow("eight digits") << "12345678"
+                                      << "Z";
         QTest::newRow("overflow by one, cut to 8") << "2147483648"
                                                    << "N";
-        QTest::newRow("INT_MIN, cut to 8: negative") << "-2147483648" << kept;
-        QTest::newRow("negative") << "-1" << kept;
-        QTest::newRow("negative multiple of 23") << "-46"
-                                                 << "T";
-        QTest::newRow("minus 23") << "-23"
-                                  << "T";
-        QTest::newRow("negative with thousands") << "-1.000" << kept;
-        QTest::newRow("exponent") << "1e5"
-                                  << "L";
-        QTest::newRow("exponent past 32 bits") << "1e999999" << kept;
-        QTest::newRow("just past 32 bits") << "9e9" << kept;
-        QTest::newRow("negative exponent rounds to 0") << "1E-5"
-                                                       << "T";
-        QTest::newRow("exponent without digits") << "1e" << kept;
-        QTest::newRow("Spanish thousands") << "1.234"
-                                           << "S";
-        QTest::newRow("Spanish decimal comma, half to even") << "2,5"
-                                                             << "W";
-        QTest::newRow("point between digits groups them") << "12.5"
-                                                          << "X";
-        QTest::newRow("C-locale separators in Spanish") << "1,234.5" << kept;
-        QTest::newRow("euro sign after") << "5 €"
-                                         << "M";
-        QTest::newRow("Qt's own Spanish currency format")
-            << QLocale(QLocale::Spanish, QLocale::Spain).toCurrencyString(7.5) << "P";
-        QTest::newRow("euro sign before") << "€5"
-                                          << "M";
-        QTest::newRow("dollar sign") << "$5" << kept;
-        QTest::newRow("surrounding blanks") << " 7 "
-                                            << "F";
-        QTest::newRow("surrounding tabs") << "\t7\t"
-                                          << "F";
-        QTest::newRow("blanks only") << "   " << kept;
-        QTest::newRow("plus sign") << "+13"
-                                   << "J";
-        QTest::newRow("lone minus") << "-" << kept;
-        QTest::newRow("lone plus") << "+" << kept;
-        QTest::newRow("lone point") << "." << kept;
-        QTest::newRow("Unicode minus sign") << QStringLiteral("\u22125") << kept;
-        QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0661\u0662\u0663") << kept;
-        QTest::newRow("full-width digits") << QStringLiteral("\uFF11\uFF12\uFF13") << kept;
-        QTest::newRow("infinity") << QStringLiteral("\u221E") << kept;
-        QTest::newRow("emoji") << QStringLiteral("\U0001F600\U0001F600") << kept;
+        QTest::newRow("400 digits, cut to 8") << QString(400, u'9') << "R";
+        QTest::newRow("two lines: the first is taken") << "12\n34"
+                                                       << "N";
         QTest::newRow("embedded NUL ends the text") << QString::fromUtf16(u"12\0"
                                                                           "34",
                                                                           5)
                                                     << "N";
-        QTest::newRow("control characters") << "\x01\x02" << kept;
-        QTest::newRow("hexadecimal") << "0x1A" << kept;
-        QTest::newRow("letters") << "abc" << kept;
-        QTest::newRow("400 digits, cut to 8") << QString(400, u'9') << "R";
-        QTest::newRow("two lines: the first is taken") << "12\n34"
-                                                       << "N";
-        QTest::newRow("eight zeros") << "00000000"
-                                     << "T";
-        QTest::newRow("eight digits") << "12345678"
-                                      << "Z";
+        QTest::newRow("letters: not numeric") << "abc" << kept;
+        QTest::newRow("negative: numeric, no letter") << "-1" << kept;
+        QTest::newRow("past 32 bits: numeric, no letter") << "9e9" << kept;
+        QTest::newRow("negative multiple of 23") << "-46"
+                                                 << "T";
+        QTest::newRow("plus sign") << "+13"
+                                   << "J";
+        QTest::newRow("Spanish thousands") << "1.234"
+                                           << "S";
+        QTest::newRow("Spanish decimal comma, half to even") << "2,5"
+                                                             << "W";
+        QTest::newRow("C-locale separators in Spanish") << "1,234.5" << kept;
+        QTest::newRow("Qt's own Spanish currency format")
+            << QLocale(QLocale::Spanish, QLocale::Spain).toCurrencyString(7.5) << "P";
     }
     void pastedText()
     {
