@@ -9,13 +9,13 @@
 #include "designvalues.h"
 #include "focusorder.h"
 #include "formaccessible.h"
+#include "formtimers.h"
+#include "heartbeatclock.h"
 #include "keypresshook.h"
 #include "liveannouncement.h"
 #include "messagebox.h"
 #include "picturebox.h"
-#include "restingtimer.h"
 #include "textboxadapter.h"
-#include "timer.h"
 #include "windowframe.h"
 
 #include <QApplication>
@@ -54,7 +54,8 @@ private:
 };
 
 QtForm::QtForm(const FormDesign &design)
-    : design_(design), reference_(std::make_shared<WindowReference>(this))
+    : design_(design), reference_(std::make_shared<WindowReference>(this)),
+      timers_(std::make_unique<FormTimers>(heartbeat()))
 {
     initResources();
     installAccessibleFactory();
@@ -88,6 +89,7 @@ QtForm::QtForm(const FormDesign &design)
 QtForm::~QtForm()
 {
     handlers_.reset();
+    timers_.reset();
     // Once the controls, destroyed after this, are gone too.
     QMetaObject::invokeMethod(qApp, &retireLastAccessibleId, Qt::QueuedConnection);
 }
@@ -145,8 +147,8 @@ void QtForm::watchForChanges()
 
 void QtForm::controlChanged()
 {
-    for (const std::unique_ptr<RestingTimer> &timer : timers_)
-        timer->windowChanged();
+    if (timers_)
+        timers_->windowChanged();
 }
 
 void QtForm::applyTabOrder()
@@ -208,12 +210,8 @@ void QtForm::onClick(std::string_view button, std::function<void()> handler)
 
 void QtForm::onTimer(std::string_view timer, std::function<void()> handler)
 {
-    const std::size_t index = timers_.size();
-    TimerClock *clock = platform::startTimer(
-        this, std::chrono::milliseconds(designOf(design_, timer, ControlKind::Timer).interval),
-        [this, index] { timers_[index]->tick(); });
-    timers_.push_back(std::make_unique<RestingTimer>(
-        std::move(handler), [clock](bool running) { clock->setRunning(running); }));
+    timers_->add(std::chrono::milliseconds(designOf(design_, timer, ControlKind::Timer).interval),
+                 std::move(handler));
 }
 
 void QtForm::showMessageBox(std::u16string_view body, MessageBoxStyle style,

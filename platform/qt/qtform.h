@@ -14,7 +14,7 @@ class QLineEdit;
 class QPushButton;
 
 namespace platform {
-class RestingTimer;
+class FormTimers;
 }
 
 namespace platform::qt {
@@ -68,7 +68,7 @@ private:
     std::map<std::string, std::unique_ptr<TextBoxAdapter>, std::less<>> textBoxes_;
     std::map<std::string, std::unique_ptr<ButtonAdapter>, std::less<>> buttons_;
     std::shared_ptr<WindowReference> reference_;
-    std::vector<std::unique_ptr<RestingTimer>> timers_;
+    std::unique_ptr<FormTimers> timers_;
     std::unique_ptr<Handlers> handlers_;
     // Made for the first live text box; a child of the window.
     Announcer *announcer_ = nullptr;

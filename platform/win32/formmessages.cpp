@@ -76,10 +76,6 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         activated(LOWORD(wParam) != WA_INACTIVE);
         return 0;
-    case WM_TIMER:
-        if (timers_ && timers_->timerMessage(wParam))
-            return 0;
-        break;
     case WM_DESTROY:
         destroyed();
         return 0;

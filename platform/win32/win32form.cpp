@@ -8,6 +8,7 @@
 #include "formclass.h"
 #include "formdesign.h"
 #include "formtimers.h"
+#include "heartbeatclock.h"
 #include "messagebox.h"
 #include "pictureboxcontrol.h"
 #include "textboxcontrol.h"
@@ -117,7 +118,7 @@ std::vector<const ChildControl *> Win32Form::focusOrder() const
 
 void Win32Form::createControls()
 {
-    timers_ = std::make_unique<FormTimers>(window_);
+    timers_ = std::make_unique<FormTimers>(heartbeat());
     pictures_.load(dpi_);
     const auto changed = [this] { controlChanged(); };
     for (const ControlDesign &design : design_.controls) {

@@ -12,12 +12,12 @@
 
 namespace platform {
 struct FormDesign;
+class FormTimers;
 }
 
 namespace platform::win32 {
 
 class ChildControl;
-class FormTimers;
 
 // A window built with plain Win32 from its design: text boxes, buttons and picture boxes as
 // child windows (one class each), and labels and the image painted by their container, as the
