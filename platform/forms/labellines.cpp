@@ -2,6 +2,7 @@
 #include "labellines.h"
 
 #include "formdesign.h"
+#include "utf16.h"
 #include "wraplines.h"
 
 #include <array>
@@ -96,13 +97,8 @@ int advance(char16_t character, bool bold)
 int designTextWidth(std::u16string_view text, const FontDesign &font)
 {
     long units = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // The second half of a surrogate pair belongs to the character before it.
-        if (i > 0 && text[i] >= 0xDC00 && text[i] <= 0xDFFF && text[i - 1] >= 0xD800 &&
-            text[i - 1] <= 0xDBFF)
-            continue;
+    for (std::size_t i = 0; i < text.size(); i += characterLength(text.substr(i)))
         units += advance(text[i], font.bold);
-    }
     return static_cast<int>(
         std::ceil(static_cast<double>(units) * font.points * kTwipsPerPoint / kUnitsPerEm));
 }

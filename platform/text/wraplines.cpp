@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "wraplines.h"
 
+#include "utf16.h"
+
 #include <algorithm>
 
 namespace platform {
@@ -8,14 +10,6 @@ namespace {
 
 constexpr char16_t kBlank = u' ';
 constexpr auto npos = std::u16string_view::npos;
-
-// The length of the character that starts the text: two units for a surrogate pair.
-std::size_t characterLength(std::u16string_view text)
-{
-    const bool pair = text.size() > 1 && text[0] >= 0xD800 && text[0] <= 0xDBFF &&
-                      text[1] >= 0xDC00 && text[1] <= 0xDFFF;
-    return pair ? 2 : 1;
-}
 
 class ParagraphWrapper
 {

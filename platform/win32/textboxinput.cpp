@@ -3,22 +3,13 @@
 
 #include "firstline.h"
 #include "services.h"
+#include "utf16.h"
 #include "win32text.h"
 
 #include <commctrl.h>
 
 namespace platform::win32 {
 namespace {
-
-bool isHighSurrogate(wchar_t unit)
-{
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool isLowSurrogate(wchar_t unit)
-{
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
 
 bool held(int key)
 {
