@@ -103,8 +103,8 @@ QWidget *createControl(const ControlDesign &design, const FontDesign &windowFont
     if (!created)
         return nullptr;
     created->setObjectName(fromName(design.name));
-    created->setGeometry(pixels(design.left), pixels(design.top), pixels(design.width),
-                         pixels(design.height));
+    created->setGeometry(pixelsFromTwips(design.left), pixelsFromTwips(design.top),
+                         pixelsFromTwips(design.width), pixelsFromTwips(design.height));
     if (auto *wrapped = qobject_cast<WrappedLabel *>(created))
         wrapped->reachContainerEdge();
     if (design.font)

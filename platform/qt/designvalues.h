@@ -13,12 +13,6 @@
 // A window design's figures, colours, fonts and names as Qt takes them.
 namespace platform::qt {
 
-// Every design figure is a whole number of pixels.
-inline int pixels(int twips)
-{
-    return twips / kTwipsPerPixel;
-}
-
 inline QColor colourOf(Rgb colour)
 {
     return QColor(colour.red, colour.green, colour.blue);

@@ -62,7 +62,7 @@ QtForm::QtForm(const FormDesign &design)
     setObjectName(fromName(design.name));
     setWindowTitle(toQString(design.title));
     setFont(fontOf(design.font));
-    resize(pixels(design.clientWidth), pixels(design.clientHeight));
+    resize(pixelsFromTwips(design.clientWidth), pixelsFromTwips(design.clientHeight));
     if (design.backColour) {
         QPalette palette = this->palette();
         palette.setColor(QPalette::Window, colourOf(*design.backColour));

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "twips.h"
+
 #include <windows.h>
 
 namespace platform::win32 {
 
-// The design's 96 dots per inch, at which a pixel is 15 twips.
-constexpr UINT kDesignDpi = 96;
+constexpr UINT kDesignDpi = platform::kDesignDpi;
 
-// Twips as pixels at the given density, rounded to the nearest.
-inline int pixelsAt(int twips, UINT dpi)
+inline int pixelsAt(double twips, UINT dpi)
 {
-    return MulDiv(twips, static_cast<int>(dpi), 1440);
+    return pixelsFromTwips(twips, static_cast<int>(dpi));
 }
 
 // The density new windows start at, before they know their monitor.

@@ -4,8 +4,6 @@
 #include "dpi.h"
 #include "formdesign.h"
 
-#include <cmath>
-
 namespace platform::win32 {
 namespace {
 
@@ -66,8 +64,7 @@ float PictureBoxControl::scaleHeight() const
 void PictureBoxControl::place(UINT dpi)
 {
     dpi_ = dpi;
-    const int top = static_cast<int>(std::lround(this->top() * static_cast<float>(dpi) / 1440.0F));
-    SetWindowPos(window(), nullptr, pixelsAt(design().left, dpi), top,
+    SetWindowPos(window(), nullptr, pixelsAt(design().left, dpi), pixelsAt(top(), dpi),
                  pixelsAt(design().width, dpi), pixelsAt(design().height, dpi),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }

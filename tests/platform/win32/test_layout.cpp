@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindowfixture.h"
+#include "twips.h"
 #include "win32form.h"
-
-#include <cmath>
 
 namespace {
 
-// Twips to pixels at a density, rounded to the nearest, worked out here on its own.
-int pixels(int twips, UINT dpi)
+int pixels(double twips, UINT dpi)
 {
-    return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / 1440.0));
+    return platform::pixelsFromTwips(twips, static_cast<int>(dpi));
 }
 
 void changeDensity(HWND window, UINT dpi)
@@ -61,8 +59,7 @@ TEST_P(AtDensity, CreditsPanelsKeepTheirTwips)
     EXPECT_EQ(form.pictureBox("Picture2").scaleHeight(), 1455.0F);
     const RECT panel = harness::placement(harness::control(credits, Autor::design(), "Picture2"));
     EXPECT_EQ(panel.bottom - panel.top, pixels(1455, GetParam()));
-    EXPECT_EQ(panel.top, static_cast<int>(std::lround(form.pictureBox("Picture2").top() *
-                                                      static_cast<float>(GetParam()) / 1440.0F)));
+    EXPECT_EQ(panel.top, pixels(form.pictureBox("Picture2").top(), GetParam()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Win32, AtDensity, ::testing::Values(96U, 120U, 144U, 192U),
