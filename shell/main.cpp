@@ -32,9 +32,9 @@ int main(int argc, char *argv[])
                 platform::qt::resourcePicture(QStringLiteral(":/shell/velmora-%1").arg(size))));
     }
     QApplication::setWindowIcon(icon);
-    platform::installSpanishTranslations(app);
-    platform::installFontSubstitutes();
-    platform::setUserNumberFormat(platform::numberFormatOf(QLocale()));
+    platform::qt::installSpanishTranslations(app);
+    platform::qt::installFontSubstitutes();
+    platform::setUserNumberFormat(platform::qt::numberFormatOf(QLocale()));
 
     // The main window discards itself when closed; the process ends with the last window.
     platform::load<Form1>().showModeless();

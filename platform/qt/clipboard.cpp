@@ -15,7 +15,7 @@ void clearClipboard()
 
 bool setClipboardText(std::u16string_view text)
 {
-    QGuiApplication::clipboard()->setText(toQString(text), QClipboard::Clipboard);
+    QGuiApplication::clipboard()->setText(qt::toQString(text), QClipboard::Clipboard);
     return clipboardText() == text;
 }
 

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QString>
 
-namespace platform {
+namespace platform::qt {
 
 void installFontSubstitutes()
 {
@@ -13,4 +13,4 @@ void installFontSubstitutes()
     QFont::insertSubstitution(QStringLiteral("Arial"), liberationSans);
 }
 
-} // namespace platform
+} // namespace platform::qt

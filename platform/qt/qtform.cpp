@@ -47,7 +47,7 @@ class QtForm::WindowReference final : public FormHandle::Window
 {
 public:
     explicit WindowReference(QtForm *form) : form_(form) {}
-    void showModeless() override { platform::showModeless(form_); }
+    void showModeless() override { platform::qt::showModeless(form_); }
 
 private:
     QtForm *const form_;

@@ -3,7 +3,7 @@
 
 #include <QLocale>
 
-namespace platform {
+namespace platform::qt {
 
 NumberFormat numberFormatOf(const QLocale &locale)
 {
@@ -14,4 +14,4 @@ NumberFormat numberFormatOf(const QLocale &locale)
             text(locale.currencySymbol())};
 }
 
-} // namespace platform
+} // namespace platform::qt

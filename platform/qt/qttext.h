@@ -10,7 +10,7 @@
 class QLocale;
 
 // Between Qt's strings and locale and the shared text layer's standard ones.
-namespace platform {
+namespace platform::qt {
 
 inline std::u16string_view u16(QStringView text)
 {
@@ -24,4 +24,4 @@ inline QString toQString(std::u16string_view text)
 
 NumberFormat numberFormatOf(const QLocale &locale);
 
-} // namespace platform
+} // namespace platform::qt

@@ -5,7 +5,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-namespace platform {
+namespace platform::qt {
 
 bool installSpanishTranslations(QCoreApplication &application)
 {
@@ -24,4 +24,4 @@ bool installSpanishTranslations(QCoreApplication &application)
     return false;
 }
 
-} // namespace platform
+} // namespace platform::qt

@@ -3,10 +3,10 @@
 
 class QCoreApplication;
 
-namespace platform {
+namespace platform::qt {
 
 // Loads Qt's own Spanish texts (context menus, standard buttons) whatever the system's
 // language, since every text the user sees is Spanish. Returns false if they are not installed.
 bool installSpanishTranslations(QCoreApplication &application);
 
-} // namespace platform
+} // namespace platform::qt

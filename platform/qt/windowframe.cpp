@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
-namespace platform {
+namespace platform::qt {
 namespace {
 
 void moveToCentre(QWidget *window)
@@ -126,4 +126,4 @@ void centreOnScreen(QWidget *window)
     new CentreWhenFramed(window);
 }
 
-} // namespace platform
+} // namespace platform::qt

@@ -3,7 +3,7 @@
 
 class QWidget;
 
-namespace platform {
+namespace platform::qt {
 
 // A fixed-size window with a normal title bar: minimise and close, no maximise, and a
 // taskbar button.
@@ -25,4 +25,4 @@ void showModeless(QWidget *window);
 // when it is first shown, since the frame's size is only known once the window is mapped.
 void centreOnScreen(QWidget *window);
 
-} // namespace platform
+} // namespace platform::qt

@@ -87,7 +87,7 @@ class TestAutor : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { platform::installFontSubstitutes(); }
+    void initTestCase() { platform::qt::installFontSubstitutes(); }
 
     void init()
     {
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QTest::mouseClick(command2, Qt::LeftButton);
         QWidget *autor = openCreditsWindows().value(0);
         QVERIFY(autor);
-        QCOMPARE(autor->windowTitle(), platform::toQString(creditsTitle()));
+        QCOMPARE(autor->windowTitle(), platform::qt::toQString(creditsTitle()));
         const QLabel *title1 = autor->findChild<QLabel *>(QStringLiteral("Label1"));
         QCOMPARE(title1->text(), QStringLiteral(".: Velmora :."));
         QCOMPARE(title1->palette().color(QPalette::WindowText), QColor(255, 255, 192));

@@ -24,9 +24,9 @@ protected:
     static void useSpanishDesktop()
     {
         platform::setUserNumberFormat(
-            platform::numberFormatOf(QLocale(QLocale::Spanish, QLocale::Spain)));
-        QVERIFY(platform::installSpanishTranslations(*QCoreApplication::instance()));
-        platform::installFontSubstitutes();
+            platform::qt::numberFormatOf(QLocale(QLocale::Spanish, QLocale::Spain)));
+        QVERIFY(platform::qt::installSpanishTranslations(*QCoreApplication::instance()));
+        platform::qt::installFontSubstitutes();
     }
 
     void showForm()

@@ -126,7 +126,7 @@ private Q_SLOTS:
             QTest::keyClick(text1, Qt::Key_Backspace);
         } else if (!pasted.isEmpty()) {
             text1->selectAll();
-            platform::setClipboardText(platform::u16(pasted));
+            platform::setClipboardText(platform::qt::u16(pasted));
             QTest::keyClick(text1, Qt::Key_Insert, Qt::ShiftModifier);
             QCOMPARE(text1->text(), pasted);
         } else {
@@ -139,7 +139,7 @@ private Q_SLOTS:
         answerNextMessageBox(&seen);
         QTest::mouseClick(command1, Qt::LeftButton);
 
-        QCOMPARE(platform::clipboardText(), platform::u16(copied));
+        QCOMPARE(platform::clipboardText(), platform::qt::u16(copied));
         QCOMPARE(seen.title, title);
         QCOMPARE(seen.text, text);
         QCOMPARE(seen.icon, copied == QStringLiteral("lo que había antes")

@@ -59,7 +59,7 @@ private Q_SLOTS:
         QFETCH(QString, letter);
         QTest::keyClick(text1, '6');
         text1->clear();
-        platform::setClipboardText(platform::u16(clipboard));
+        platform::setClipboardText(platform::qt::u16(clipboard));
         QTest::keyClick(text1, Qt::Key_Insert, Qt::ShiftModifier);
         QVERIFY(text1->text().size() <= 8);
         QCOMPARE(text2->text(), letter);
