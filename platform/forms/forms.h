@@ -13,23 +13,37 @@ namespace platform {
 
 struct FormDesign;
 
+// A property set to the value it already has is no change: nothing is redrawn, announced to
+// screen readers or woken (the full identifier is rewritten on every tick). A backend applies
+// only real changes, and tells its window's resting timers of them.
 class TextBox
 {
 public:
     virtual std::u16string text() const = 0;
-    virtual void setText(std::u16string_view text) = 0;
+    void setText(std::u16string_view text)
+    {
+        if (text != this->text())
+            replaceText(text);
+    }
 
 protected:
     ~TextBox() = default;
+    virtual void replaceText(std::u16string_view text) = 0;
 };
 
 class CommandButton
 {
 public:
-    virtual void setEnabled(bool enabled) = 0;
+    void setEnabled(bool enabled)
+    {
+        if (enabled != this->enabled())
+            changeEnabled(enabled);
+    }
 
 protected:
     ~CommandButton() = default;
+    virtual bool enabled() const = 0;
+    virtual void changeEnabled(bool enabled) = 0;
 };
 
 // Top and ScaleHeight in twips, as 32-bit floats: the twips value is the truth, and the
@@ -38,11 +52,16 @@ class PictureBox
 {
 public:
     virtual float top() const = 0;
-    virtual void setTop(float twips) = 0;
+    void setTop(float twips)
+    {
+        if (twips != top())
+            moveTop(twips);
+    }
     virtual float scaleHeight() const = 0;
 
 protected:
     ~PictureBox() = default;
+    virtual void moveTop(float twips) = 0;
 };
 
 // The icon and buttons of a message box, by the values the desktop's message-box call takes.

@@ -10,10 +10,13 @@ ButtonAdapter::ButtonAdapter(QPushButton *button, std::function<void()> changed)
     : button_(button), changed_(std::move(changed))
 {}
 
-void ButtonAdapter::setEnabled(bool enabled)
+bool ButtonAdapter::enabled() const
 {
-    if (enabled == button_->isEnabled())
-        return;
+    return button_->isEnabled();
+}
+
+void ButtonAdapter::changeEnabled(bool enabled)
+{
     button_->setEnabled(enabled);
     changed_();
 }

@@ -19,9 +19,10 @@ public:
 
     QPushButton *button() const { return button_; }
 
-    void setEnabled(bool enabled) override;
-
 private:
+    bool enabled() const override;
+    void changeEnabled(bool enabled) override;
+
     QPushButton *const button_;
     const std::function<void()> changed_;
 };

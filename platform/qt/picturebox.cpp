@@ -12,10 +12,8 @@ float PictureBox::top() const
     return top_.value_or(static_cast<float>(y() * kTwipsPerPixel));
 }
 
-void PictureBox::setTop(float twips)
+void PictureBox::moveTop(float twips)
 {
-    if (top_ == twips)
-        return;
     top_ = twips;
     move(x(), pixelsFromTwips(twips));
     Q_EMIT topChanged();

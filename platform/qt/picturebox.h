@@ -19,7 +19,6 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
 
     float top() const override;
-    void setTop(float twips) override;
     float scaleHeight() const override;
 
     void setBackColor(const QColor &colour);
@@ -28,6 +27,8 @@ Q_SIGNALS:
     void topChanged();
 
 private:
+    void moveTop(float twips) override;
+
     // Until first set, the design-time pixel position is the twips position.
     std::optional<float> top_;
 };

@@ -12,10 +12,9 @@ std::u16string TextBoxAdapter::text() const
     return edit_->text().toStdU16String();
 }
 
-void TextBoxAdapter::setText(std::u16string_view text)
+void TextBoxAdapter::replaceText(std::u16string_view text)
 {
-    if (const QString wanted = toQString(text); wanted != edit_->text())
-        edit_->setText(wanted);
+    edit_->setText(toQString(text));
 }
 
 } // namespace platform::qt

@@ -17,11 +17,10 @@ public:
     QLineEdit *edit() const { return edit_; }
 
     std::u16string text() const override;
-    // The same text again is no change: rewritten anyway, as the full identifier is on every
-    // tick, it would be announced to screen readers as deleted and typed anew each time.
-    void setText(std::u16string_view text) override;
 
 private:
+    void replaceText(std::u16string_view text) override;
+
     QLineEdit *const edit_;
 };
 

@@ -13,10 +13,13 @@ ButtonControl::ButtonControl(const ControlDesign &design, HWND parent, int id, U
     SetWindowSubclass(window(), subclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void ButtonControl::setEnabled(bool enabled)
+bool ButtonControl::enabled() const
 {
-    if (enabled == (IsWindowEnabled(window()) != FALSE))
-        return;
+    return IsWindowEnabled(window()) != FALSE;
+}
+
+void ButtonControl::changeEnabled(bool enabled)
+{
     EnableWindow(window(), enabled);
     changed();
 }

@@ -14,12 +14,13 @@ public:
     ButtonControl(const ControlDesign &design, HWND parent, int id, UINT dpi,
                   std::function<void()> changed);
 
-    void setEnabled(bool enabled) override;
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
 
     void notified(WORD code) override;
 
 private:
+    bool enabled() const override;
+    void changeEnabled(bool enabled) override;
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR, DWORD_PTR self);
 

@@ -45,10 +45,8 @@ float PictureBoxControl::top() const
     return top_.value_or(static_cast<float>(design().top));
 }
 
-void PictureBoxControl::setTop(float twips)
+void PictureBoxControl::moveTop(float twips)
 {
-    if (top_ == twips)
-        return;
     top_ = twips;
     place(dpi_);
     changed();

@@ -23,12 +23,12 @@ public:
                       std::u16string spokenName);
 
     float top() const override;
-    void setTop(float twips) override;
     float scaleHeight() const override;
 
     void place(UINT dpi) override;
 
 private:
+    void moveTop(float twips) override;
     std::u16string spokenName() const override;
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void paint();

@@ -28,11 +28,8 @@ std::u16string TextBoxControl::text() const
     return utf16(text);
 }
 
-// The same text again is no change: not for the resting timers, nor for screen readers.
-void TextBoxControl::setText(std::u16string_view text)
+void TextBoxControl::replaceText(std::u16string_view text)
 {
-    if (text == this->text())
-        return;
     SetWindowTextW(window(), wide(text).c_str());
     if (design().liveRegion && announcement_.textChanged(text))
         liveRegion_.changed(window());

@@ -19,7 +19,6 @@ public:
                    std::function<void()> changed);
 
     std::u16string text() const override;
-    void setText(std::u16string_view text) override;
 
     void onKeyPress(std::function<void(std::int16_t &)> handler) { keyPress_ = std::move(handler); }
     void onChange(std::function<void()> handler) { change_ = std::move(handler); }
@@ -27,6 +26,7 @@ public:
     void notified(WORD code) override;
 
 private:
+    void replaceText(std::u16string_view text) override;
     std::u16string spokenName() const override;
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR, DWORD_PTR self);
