@@ -10,6 +10,7 @@
 #include "formtimers.h"
 #include "messagebox.h"
 #include "pictureboxcontrol.h"
+#include "stacking.h"
 #include "textboxcontrol.h"
 #include "win32text.h"
 #include "windowlesspainting.h"
@@ -124,9 +125,7 @@ void Win32Form::createControls()
         HWND parent = design.container.empty()
                           ? window_
                           : child<PictureBoxControl>(design.container).window();
-        // A child's identifier is its place in the design, counted from 1: what tools and
-        // tests find it by.
-        const int id = static_cast<int>(&design - design_.controls.data()) + 1;
+        const int id = kFirstControlId + static_cast<int>(&design - design_.controls.data());
         std::unique_ptr<ChildControl> control;
         switch (design.kind) {
         case ControlKind::TextBox:
@@ -155,11 +154,8 @@ void Win32Form::createControls()
             reinterpret_cast<WPARAM>(fonts_.font(design.font.value_or(design_.font), dpi_)), FALSE);
         children_.push_back(std::move(control));
     }
-    // The design lists the topmost first; each sent to the bottom in turn ends in that order.
-    for (const std::unique_ptr<ChildControl> &control : children_)
-        SetWindowPos(control->window(), HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     const std::vector<const ChildControl *> order = focusOrder();
+    stackChildren(order, children_);
     lastFocus_ = order.empty() ? nullptr : order.front()->window();
 }
 

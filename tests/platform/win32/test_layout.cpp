@@ -12,10 +12,10 @@ int pixels(int twips, UINT dpi)
     return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / 1440.0));
 }
 
+// As the system does, with room for either window at 192 dots per inch.
 void changeDensity(HWND window, UINT dpi)
 {
-    RECT suggested;
-    GetWindowRect(window, &suggested);
+    RECT suggested{0, 0, 960, 560};
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     harness::pump(std::chrono::milliseconds(20));
 }
@@ -46,6 +46,19 @@ TEST_P(AtDensity, MainWindowControlsFallOnTheirRoundedPixels)
 {
     changeDensity(form, GetParam());
     expectLaidOut(form, Form1::design(), GetParam());
+}
+
+// The design puts the letter field over the number field's right edge. The controls are stacked in
+// the tab order for the dialog navigation, so the number field is cut where they overlap: the
+// letter field's edge is what shows there, and what a click there reaches.
+TEST_P(AtDensity, LetterFieldStaysOverTheNumberFieldsEdge)
+{
+    changeDensity(form, GetParam());
+    const RECT letter = harness::placement(text2);
+    ASSERT_LT(letter.left, harness::placement(text1).right);
+    POINT edge{letter.left, (letter.top + letter.bottom) / 2};
+    ClientToScreen(form, &edge);
+    EXPECT_EQ(WindowFromPoint(edge), text2) << "at " << GetParam();
 }
 
 // The scroll reads the panels' heights in twips: they are the design's at every density, or the

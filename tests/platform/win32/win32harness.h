@@ -45,5 +45,7 @@ struct SeenMessageBox
 
 // Answers the next message box from inside its own modal loop, after running whileOpen there.
 void answerNextMessageBox(SeenMessageBox &seen, std::function<void()> whileOpen = {});
+// No longer waits for a box that did not open.
+void stopAnsweringMessageBoxes();
 
 } // namespace harness
