@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "win32form.h"
 
+#include "activation.h"
 #include "buttoncontrol.h"
 #include "controlnames.h"
 #include "dpi.h"
@@ -43,12 +44,7 @@ class Win32Form::WindowReference final : public FormHandle::Window
 public:
     explicit WindowReference(HWND window) : window_(window) {}
 
-    void showModeless() override
-    {
-        ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
-        BringWindowToTop(window_);
-        SetForegroundWindow(window_);
-    }
+    void showModeless() override { showActive(window_); }
 
 private:
     const HWND window_;

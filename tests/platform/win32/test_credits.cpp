@@ -27,11 +27,10 @@ TEST_F(MainWindow, AutorAgainActivatesTheOneCreditsWindow)
     SetFocus(text1);
     ASSERT_EQ(GetForegroundWindow(), form);
     SendMessageW(command2, BM_CLICK, 0, 0);
-    harness::pump(std::chrono::milliseconds(50));
+    EXPECT_TRUE(harness::pumpUntil(
+        [credits] { return GetForegroundWindow() == credits && IsChild(credits, GetFocus()); }));
     EXPECT_EQ(harness::formWindow(Autor::design()), credits);
     EXPECT_EQ(visibleCreditsWindows(), 1);
-    EXPECT_EQ(GetForegroundWindow(), credits);
-    EXPECT_TRUE(IsChild(credits, GetFocus()) || GetFocus() == credits);
 }
 
 // Closed and opened again, the credits start their scroll afresh from the design.
