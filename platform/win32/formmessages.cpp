@@ -150,6 +150,7 @@ void Win32Form::changeDpi(UINT dpi, const RECT &suggested)
     // The controls keep drawing with the old fonts until they have the new ones.
     const FontCache oldFonts = fonts_.takeAll();
     pictures_.load(dpi);
+    pictures_.showIcons(window_);
     for (const std::unique_ptr<ChildControl> &control : children_) {
         control->place(dpi);
         const FontDesign &font = control->design().font.value_or(design_.font);

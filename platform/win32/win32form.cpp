@@ -71,8 +71,8 @@ Win32Form *Win32Form::create(const FormDesign &design)
     const RECT &work = monitor.rcWork;
     const int x = work.left + (work.right - work.left - width) / 2;
     const int y = work.top + (work.bottom - work.top - height) / 2;
-    CreateWindowExW(extendedStyle, formClass(windowProc, dpi), wide(design.title).c_str(), style, x,
-                    y, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), form);
+    CreateWindowExW(extendedStyle, formClass(windowProc), wide(design.title).c_str(), style, x, y,
+                    width, height, nullptr, nullptr, GetModuleHandleW(nullptr), form);
     form->reference_ = std::make_shared<WindowReference>(form->window_);
     return form;
 }
@@ -116,6 +116,7 @@ void Win32Form::createControls()
 {
     timers_ = std::make_unique<FormTimers>(window_);
     pictures_.load(dpi_);
+    pictures_.showIcons(window_);
     const auto changed = [this] { controlChanged(); };
     for (const ControlDesign &design : design_.controls) {
         HWND parent = design.container.empty()
