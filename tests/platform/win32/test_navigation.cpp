@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindowfixture.h"
 
-#include <cctype>
 #include <ostream>
-#include <string>
 #include <string_view>
 
 namespace {
@@ -78,12 +76,7 @@ TEST_P(KeyOnTheMainWindow, MovesTheFocusOrPressesAButtonAsOnLinux)
 }
 
 INSTANTIATE_TEST_SUITE_P(Win32, KeyOnTheMainWindow, ::testing::ValuesIn(keyedRows),
-                         [](const auto &info) {
-                             std::string name;
-                             for (const char c : std::string_view(info.param.name))
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
-                         });
+                         harness::RowName());
 
 // The viewport and the panel inside it both take the focus: Tab goes from one to the other and
 // back, which the dialog navigation alone would not do.
