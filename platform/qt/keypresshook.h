@@ -29,6 +29,8 @@ QList<int> characterCodes(const QKeyEvent &event);
 // typing and pasting (Shift+Insert, the context menu) are the field's only inputs.
 class KeyPressHook : public QObject
 {
+    Q_OBJECT
+
 public:
     using Handler = std::function<void(std::int16_t &keyAscii)>;
 

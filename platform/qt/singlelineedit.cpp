@@ -2,12 +2,14 @@
 #include "singlelineedit.h"
 
 #include "firstline.h"
+#include "keypresshook.h"
 #include "qttext.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -65,12 +67,38 @@ QAction *pasteAction(const QMenu &menu)
     return nullptr;
 }
 
+// Whether the key that a menu entry's hint names (in the desktop's words) reaches a key-press
+// handler as a character code.
+bool raisesCode(const QString &hint)
+{
+    const QKeySequence sequence = QKeySequence::fromString(hint, QKeySequence::NativeText);
+    if (sequence.isEmpty())
+        return false;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QKeyCombination key = sequence[0];
+    const QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers());
+#else
+    const int key = sequence[0];
+    const QKeyEvent press(QEvent::KeyPress, key & ~Qt::KeyboardModifierMask,
+                          Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+#endif
+    return !characterCodes(press).isEmpty();
+}
+
 } // namespace
 
 void SingleLineEdit::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu *menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    // A field with a key-press handler hands it the codes of these keys first, and the number
+    // field's refuses every control character: a hint would name a key that only beeps.
+    if (findChild<KeyPressHook *>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (QAction *action : menu->actions()) {
+            if (raisesCode(action->text().section(u'\t', 1)))
+                action->setText(action->text().section(u'\t', 0, 0));
+        }
+    }
     if (QAction *paste = pasteAction(*menu)) {
         disconnect(paste, &QAction::triggered, this, nullptr);
         connect(paste, &QAction::triggered, this,

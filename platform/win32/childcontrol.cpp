@@ -3,6 +3,7 @@
 
 #include "accessible.h"
 #include "dpi.h"
+#include "focusorder.h"
 #include "formdesign.h"
 #include "liveregion.h"
 #include "win32text.h"
@@ -33,6 +34,9 @@ void ChildControl::createWindow(const wchar_t *windowClass, DWORD style, DWORD e
                                 HWND parent, int id, UINT dpi)
 {
     style |= WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (design_.enabled ? 0 : WS_DISABLED);
+    // Each a group of its own: the arrow keys stay with the control, as Tab alone moves on.
+    if (takesFocus(design_))
+        style |= WS_TABSTOP | WS_GROUP;
     window_ = CreateWindowExW(extendedStyle, windowClass, wide(design_.text).c_str(), style,
                               pixelsAt(design_.left, dpi), pixelsAt(design_.top, dpi),
                               pixelsAt(design_.width, dpi), pixelsAt(design_.height, dpi), parent,

@@ -11,6 +11,11 @@ struct ControlDesign;
 
 namespace platform::win32 {
 
+// A child's identifier is its place in its window's design counted from here: what tools and
+// tests find it by. Below lie IDOK and IDCANCEL, which the dialog navigation sends for Enter and
+// Esc when no button has the focus.
+inline constexpr int kFirstControlId = 100;
+
 // A control of ours that is a child window: its design, its window, and what its parent routes
 // to it. The notifications a child sends its parent (WM_COMMAND) reach the object that owns the
 // child, not a switch in the window. Labels, the image and timers have no window.

@@ -24,6 +24,14 @@ UINT systemDpi()
     return dpi > 0 ? static_cast<UINT>(dpi) : kDesignDpi;
 }
 
+int systemMetric(int index, UINT dpi)
+{
+    static const auto forDpi = user32Function<int(WINAPI *)(int, UINT)>("GetSystemMetricsForDpi");
+    if (forDpi)
+        return forDpi(index, dpi);
+    return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(systemDpi()));
+}
+
 void adjustWindowRect(RECT &rect, DWORD style, DWORD extendedStyle, UINT dpi)
 {
     static const auto forDpi = user32Function<BOOL(WINAPI *)(RECT *, DWORD, BOOL, DWORD, UINT)>(

@@ -7,8 +7,8 @@ namespace platform::win32 {
 
 inline constexpr wchar_t kFormClassName[] = L"VelmoraForm";
 
-// The window class of our windows, registered once, with the program's icon at the density
-// the first window starts at.
-const wchar_t *formClass(WNDPROC windowProc, UINT dpi);
+// The window class of our windows, registered once. Each window is given the icons of its own
+// density (formpictures.h).
+const wchar_t *formClass(WNDPROC windowProc);
 
 } // namespace platform::win32

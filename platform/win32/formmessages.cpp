@@ -4,6 +4,8 @@
 #include "childcontrol.h"
 #include "formdesign.h"
 #include "formtimers.h"
+#include "navigation.h"
+#include "stacking.h"
 #include "win32form.h"
 #include "windowlesspainting.h"
 
@@ -76,6 +78,8 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         activated(LOWORD(wParam) != WA_INACTIVE);
         return 0;
+    case DM_GETDEFID:
+        return focusedButtonAsDefault();
     case WM_DESTROY:
         destroyed();
         return 0;
@@ -142,12 +146,14 @@ void Win32Form::changeDpi(UINT dpi, const RECT &suggested)
     // The controls keep drawing with the old fonts until they have the new ones.
     const FontCache oldFonts = fonts_.takeAll();
     pictures_.load(dpi);
+    pictures_.showIcons(window_);
     for (const std::unique_ptr<ChildControl> &control : children_) {
         control->place(dpi);
         const FontDesign &font = control->design().font.value_or(design_.font);
         SendMessageW(control->window(), WM_SETFONT,
                      reinterpret_cast<WPARAM>(fonts_.font(font, dpi)), TRUE);
     }
+    stackChildren(focusOrder(), children_);
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, TRUE);

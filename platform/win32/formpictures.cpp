@@ -4,12 +4,32 @@
 #include "dpi.h"
 #include "resourceids.h"
 
+#include <utility>
+
 namespace platform::win32 {
+
+namespace {
+
+// From the icon that holds every size the program's icon is drawn in; icon group 1, the
+// executable's, holds the 48-pixel one alone.
+HICON programIcon(int metric, UINT dpi)
+{
+    const int size = systemMetric(metric, dpi);
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                         MAKEINTRESOURCEW(VELMORA_ICON_SIZES), IMAGE_ICON, size,
+                                         size, 0));
+}
+
+} // namespace
 
 FormPictures::~FormPictures()
 {
     if (pointer_)
         DestroyCursor(pointer_);
+    for (const HICON icon : {smallIcon_, bigIcon_}) {
+        if (icon)
+            DestroyIcon(icon);
+    }
 }
 
 void FormPictures::load(UINT dpi)
@@ -27,6 +47,18 @@ void FormPictures::load(UINT dpi)
         LoadImageW(GetModuleHandleW(nullptr),
                    MAKEINTRESOURCEW(dense ? VELMORA_POINTING_HAND_2X : VELMORA_POINTING_HAND),
                    IMAGE_CURSOR, size, size, 0));
+    smallIcon_ = programIcon(SM_CXSMICON, dpi);
+    bigIcon_ = programIcon(SM_CXICON, dpi);
+}
+
+void FormPictures::showIcons(HWND window) const
+{
+    for (const auto &[kind, icon] : {std::pair{ICON_SMALL, smallIcon_}, {ICON_BIG, bigIcon_}}) {
+        const auto replaced = reinterpret_cast<HICON>(
+            SendMessageW(window, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon)));
+        if (replaced && replaced != icon)
+            DestroyIcon(replaced);
+    }
 }
 
 void FormPictures::paintBackground(HDC dc, const RECT &box) const

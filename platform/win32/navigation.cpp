@@ -9,59 +9,44 @@
 #include <vector>
 
 namespace platform::win32 {
-namespace {
 
-bool held(int key)
+bool dispatchDialogMessage(MSG &message)
 {
-    return GetKeyState(key) < 0;
+    if (!message.hwnd)
+        return false;
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    return Win32Form::of(root) && IsDialogMessageW(root, &message);
 }
 
-void moveFocus(const Win32Form &form, bool backward)
+LRESULT focusedButtonAsDefault()
 {
-    const std::vector<const ChildControl *> order = form.focusOrder();
-    if (order.empty())
-        return;
     const HWND focus = GetFocus();
-    const auto current = std::find_if(order.begin(), order.end(), [focus](const auto *control) {
-        return control->window() == focus;
-    });
-    std::size_t index = current == order.end() ? order.size() - 1
-                                               : static_cast<std::size_t>(current - order.begin());
-    for (std::size_t step = 0; step < order.size(); ++step) {
+    const ChildControl *control = ChildControl::of(focus);
+    if (!control || control->design().kind != ControlKind::CommandButton || !IsWindowEnabled(focus))
+        return 0;
+    return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+}
+
+void tabFrom(const ChildControl &control, bool backward)
+{
+    const Win32Form *form = Win32Form::of(GetAncestor(control.window(), GA_ROOT));
+    if (!form)
+        return;
+    const std::vector<const ChildControl *> order = form->focusOrder();
+    const auto current = std::find(order.begin(), order.end(), &control);
+    if (current == order.end())
+        return;
+    auto index = static_cast<std::size_t>(current - order.begin());
+    for (std::size_t step = 1; step < order.size(); ++step) {
         index = backward ? (index + order.size() - 1) % order.size() : (index + 1) % order.size();
-        const ChildControl &next = *order[index];
-        if (IsWindowEnabled(next.window())) {
-            SetFocus(next.window());
-            if (next.design().kind == ControlKind::TextBox)
-                SendMessageW(next.window(), EM_SETSEL, 0, -1);
+        const HWND next = order[index]->window();
+        if (IsWindowEnabled(next)) {
+            SetFocus(next);
+            if (order[index]->design().kind == ControlKind::TextBox)
+                SendMessageW(next, EM_SETSEL, 0, -1);
             return;
         }
     }
-}
-
-} // namespace
-
-bool navigate(const MSG &message)
-{
-    if (message.message != WM_KEYDOWN || !message.hwnd)
-        return false;
-    if (message.wParam != VK_TAB && message.wParam != VK_RETURN)
-        return false;
-    const Win32Form *form = Win32Form::of(GetAncestor(message.hwnd, GA_ROOT));
-    if (!form)
-        return false;
-    if (message.wParam == VK_TAB) {
-        if (held(VK_CONTROL) || held(VK_MENU))
-            return false;
-        moveFocus(*form, held(VK_SHIFT));
-        return true;
-    }
-    if (const ChildControl *control = ChildControl::of(message.hwnd);
-        control && control->design().kind == ControlKind::CommandButton) {
-        SendMessageW(message.hwnd, BM_CLICK, 0, 0);
-        return true;
-    }
-    return false;
 }
 
 } // namespace platform::win32

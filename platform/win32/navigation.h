@@ -5,10 +5,21 @@
 
 namespace platform::win32 {
 
-// The keyboard between the controls of our windows, as the old desktop's windows had it: Tab and
-// Shift+Tab follow the focus order, skipping disabled controls, and Enter presses the button
-// that has the focus, as Space does. The message loop offers it every message before translating
-// it; true if the message was used.
-bool navigate(const MSG &message);
+class ChildControl;
+
+// The keyboard between the controls of our windows is the system's dialog navigation: Tab and
+// Shift+Tab through the tab stops (WS_TABSTOP, in z-order, disabled ones skipped), Enter on a
+// focused button pressing it as Space does. The message loop hands it every message for one of
+// our windows; it translates and dispatches them itself. False for any other message.
+bool dispatchDialogMessage(MSG &message);
+
+// What our window answers the dialog navigation's DM_GETDEFID: the focused enabled button, so
+// that Enter presses it; none elsewhere, so that Enter and Esc press no button.
+LRESULT focusedButtonAsDefault();
+
+// Tab in a picture box, by hand: the dialog navigation cannot visit both a container that is a tab
+// stop and the tab stop inside it (the credits' viewport and its panel), so a picture box takes
+// Tab itself (DLGC_WANTTAB) and moves along its window's focus order.
+void tabFrom(const ChildControl &control, bool backward);
 
 } // namespace platform::win32

@@ -3,6 +3,7 @@
 
 #include "dpi.h"
 #include "formdesign.h"
+#include "navigation.h"
 
 namespace platform::win32 {
 namespace {
@@ -99,6 +100,13 @@ LRESULT CALLBACK PictureBoxControl::windowProc(HWND window, UINT message, WPARAM
         return 0;
     case WM_LBUTTONDOWN:
         SetFocus(window);
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTTAB;
+    case WM_KEYDOWN:
+        if (wParam != VK_TAB)
+            break;
+        tabFrom(*box, GetKeyState(VK_SHIFT) < 0);
         return 0;
     case WM_GETOBJECT:
         if (LRESULT object = box->accessibleObject(wParam, lParam))

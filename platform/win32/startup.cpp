@@ -37,7 +37,7 @@ int runMessageLoop()
 {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (navigate(message))
+        if (dispatchDialogMessage(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

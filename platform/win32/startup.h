@@ -7,8 +7,8 @@ namespace platform::win32 {
 // format from the regional settings.
 void initialise();
 
-// Runs the message loop until the last window has closed, handling Tab and Enter as the old
-// desktop did in its windows; returns the exit code.
+// Runs the message loop until the last window has closed, our windows' messages through the
+// system's dialog navigation; returns the exit code.
 int runMessageLoop();
 
 } // namespace platform::win32

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "win32form.h"
 
+#include "activation.h"
 #include "buttoncontrol.h"
 #include "controlnames.h"
 #include "dpi.h"
@@ -11,6 +12,7 @@
 #include "heartbeatclock.h"
 #include "messagebox.h"
 #include "pictureboxcontrol.h"
+#include "stacking.h"
 #include "textboxcontrol.h"
 #include "win32text.h"
 #include "windowlesspainting.h"
@@ -43,12 +45,7 @@ class Win32Form::WindowReference final : public FormHandle::Window
 public:
     explicit WindowReference(HWND window) : window_(window) {}
 
-    void showModeless() override
-    {
-        ShowWindow(window_, IsIconic(window_) ? SW_RESTORE : SW_SHOW);
-        BringWindowToTop(window_);
-        SetForegroundWindow(window_);
-    }
+    void showModeless() override { showActive(window_); }
 
 private:
     const HWND window_;
@@ -75,8 +72,8 @@ Win32Form *Win32Form::create(const FormDesign &design)
     const RECT &work = monitor.rcWork;
     const int x = work.left + (work.right - work.left - width) / 2;
     const int y = work.top + (work.bottom - work.top - height) / 2;
-    CreateWindowExW(extendedStyle, formClass(windowProc, dpi), wide(design.title).c_str(), style, x,
-                    y, width, height, nullptr, nullptr, GetModuleHandleW(nullptr), form);
+    CreateWindowExW(extendedStyle, formClass(windowProc), wide(design.title).c_str(), style, x, y,
+                    width, height, nullptr, nullptr, GetModuleHandleW(nullptr), form);
     form->reference_ = std::make_shared<WindowReference>(form->window_);
     return form;
 }
@@ -120,14 +117,13 @@ void Win32Form::createControls()
 {
     timers_ = std::make_unique<FormTimers>(heartbeat());
     pictures_.load(dpi_);
+    pictures_.showIcons(window_);
     const auto changed = [this] { controlChanged(); };
     for (const ControlDesign &design : design_.controls) {
         HWND parent = design.container.empty()
                           ? window_
                           : child<PictureBoxControl>(design.container).window();
-        // A child's identifier is its place in the design, counted from 1: what tools and
-        // tests find it by.
-        const int id = static_cast<int>(&design - design_.controls.data()) + 1;
+        const int id = kFirstControlId + static_cast<int>(&design - design_.controls.data());
         std::unique_ptr<ChildControl> control;
         switch (design.kind) {
         case ControlKind::TextBox:
@@ -156,11 +152,8 @@ void Win32Form::createControls()
             reinterpret_cast<WPARAM>(fonts_.font(design.font.value_or(design_.font), dpi_)), FALSE);
         children_.push_back(std::move(control));
     }
-    // The design lists the topmost first; each sent to the bottom in turn ends in that order.
-    for (const std::unique_ptr<ChildControl> &control : children_)
-        SetWindowPos(control->window(), HWND_BOTTOM, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     const std::vector<const ChildControl *> order = focusOrder();
+    stackChildren(order, children_);
     lastFocus_ = order.empty() ? nullptr : order.front()->window();
 }
 

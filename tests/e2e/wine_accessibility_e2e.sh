@@ -40,13 +40,13 @@ expect_window() {
 
 click 300 81
 xdotool type --delay 50 12345678
-# role|name|description|value, in z-order.
+# role|name|description|value, in z-order, which is the tab order.
 expect_window "the fields and buttons by name, tool tip and value" "$main_title" \
-    "  client|Autor|Créditos del autor|" \
-    "  client|Copiar resultado|Copia el resultado completo al portapapeles, para pegar use CTRL+V|" \
-    "  text|DNI completo||12345678Z" \
+    "  text|Número|Introduzca el número del DNI|12345678" \
     "  text|Letra Z||Z" \
-    "  text|Número|Introduzca el número del DNI|12345678"
+    "  text|DNI completo||12345678Z" \
+    "  client|Copiar resultado|Copia el resultado completo al portapapeles, para pegar use CTRL+V|" \
+    "  client|Autor|Créditos del autor|"
 
 click 428 180
 credits_title=$(printf 'Créditos%21svelmora.example 2026©' '')

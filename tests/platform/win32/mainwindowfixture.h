@@ -38,11 +38,15 @@ protected:
         harness::pump(std::chrono::milliseconds(20));
     }
 
-    // Opens the credits with the "Autor" button, as a click does.
+    // Opens the credits with the "Autor" button, as a click does, and waits until they are the
+    // active window.
     HWND openCredits()
     {
         SendMessageW(command2, BM_CLICK, 0, 0);
-        harness::pump(std::chrono::milliseconds(20));
+        harness::pumpUntil([] {
+            const HWND credits = harness::formWindow(Autor::design());
+            return credits && GetForegroundWindow() == credits;
+        });
         return harness::formWindow(Autor::design());
     }
 

@@ -2,7 +2,6 @@
 #include "liveregionevent.h"
 #include "mainwindowfixture.h"
 
-#include <cctype>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -93,12 +92,7 @@ TEST_P(TypedNumber, HearsTheLetterOncePerChange)
     EXPECT_EQ(heardFrom(text2), GetParam().heard);
 }
 
-INSTANTIATE_TEST_SUITE_P(Win32, TypedNumber, ::testing::ValuesIn(typingRows), [](const auto &info) {
-    std::string taken;
-    for (const char c : std::string_view(info.param.name))
-        taken += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return taken;
-});
+INSTANTIATE_TEST_SUITE_P(Win32, TypedNumber, ::testing::ValuesIn(typingRows), harness::RowName());
 
 // The credits' texts are heard when their window opens, once, though the panel that holds them
 // moves on every tick; and again when it opens afresh.

@@ -2,7 +2,6 @@
 #include "mainwindowfixture.h"
 #include "services.h"
 
-#include <cctype>
 #include <ostream>
 #include <string>
 
@@ -54,17 +53,7 @@ TEST_P(TypedCharacter, ReachesTheFilterOnce)
     EXPECT_EQ(platform::beepCount() - beeps, row.beeps);
 }
 
-// A row's name as GoogleTest takes it: letters, digits and underscores.
-std::string testName(std::string_view name)
-{
-    std::string taken;
-    for (const char c : name)
-        taken += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return taken;
-}
-
-INSTANTIATE_TEST_SUITE_P(Win32, TypedCharacter, ::testing::ValuesIn(typedRows),
-                         [](const auto &info) { return testName(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Win32, TypedCharacter, ::testing::ValuesIn(typedRows), harness::RowName());
 
 TEST_F(MainWindow, EmojiAsTwoHalvesIsOneRefusedCharacter)
 {
@@ -144,12 +133,7 @@ TEST_P(PastedText, TakesTheFirstLineByEveryRoute)
     EXPECT_EQ(harness::text(text1), row.expected) << "Shift+Insert";
 }
 
-INSTANTIATE_TEST_SUITE_P(Win32, PastedText, ::testing::ValuesIn(pastedRows), [](const auto &info) {
-    std::string name;
-    for (const char c : std::string_view(info.param.name))
-        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Win32, PastedText, ::testing::ValuesIn(pastedRows), harness::RowName());
 
 TEST_F(MainWindow, PasteIntoTheOtherFields)
 {

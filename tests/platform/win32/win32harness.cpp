@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "win32harness.h"
 
+#include "childcontrol.h"
 #include "formdesign.h"
 #include "navigation.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace harness {
@@ -70,7 +72,7 @@ void CALLBACK lookForBox(HWND, UINT, UINT_PTR, DWORD)
     HWND box = openMessageBox();
     if (!box && std::chrono::steady_clock::now() < pending.deadline)
         return;
-    KillTimer(nullptr, pending.timer);
+    KillTimer(nullptr, std::exchange(pending.timer, 0));
     if (!box)
         return;
     pending.seen->opened = true;
@@ -95,7 +97,7 @@ int pump(std::chrono::milliseconds duration)
                 continue;
             if (message.message == WM_TIMER)
                 ++timers;
-            if (platform::win32::navigate(message))
+            if (platform::win32::dispatchDialogMessage(message))
                 continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
@@ -128,7 +130,9 @@ HWND control(HWND form, const platform::FormDesign &design, std::string_view nam
                                     [name](const auto &control) { return control.name == name; });
     if (found == design.controls.end())
         return nullptr;
-    IdSearch search{static_cast<int>(found - design.controls.begin()) + 1, nullptr};
+    IdSearch search{platform::win32::kFirstControlId +
+                        static_cast<int>(found - design.controls.begin()),
+                    nullptr};
     EnumChildWindows(form, findById, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -170,6 +174,13 @@ void pressKey(HWND window, UINT key, std::initializer_list<int> held)
     PostMessageW(window, WM_KEYUP, key, scan | 1 | (LPARAM{1} << 30) | (LPARAM{1} << 31));
     pump(20ms);
     SetKeyboardState(saved);
+}
+
+void stopAnsweringMessageBoxes()
+{
+    if (pending.timer)
+        KillTimer(nullptr, pending.timer);
+    pending = {};
 }
 
 void answerNextMessageBox(SeenMessageBox &seen, std::function<void()> whileOpen)

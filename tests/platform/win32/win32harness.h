@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cctype>
 #include <chrono>
 #include <functional>
 #include <initializer_list>
@@ -45,5 +46,20 @@ struct SeenMessageBox
 
 // Answers the next message box from inside its own modal loop, after running whileOpen there.
 void answerNextMessageBox(SeenMessageBox &seen, std::function<void()> whileOpen = {});
+// No longer waits for a box that did not open.
+void stopAnsweringMessageBoxes();
+
+// A table row's name as GoogleTest takes it (letters, digits and underscores), from the row's
+// `name`.
+struct RowName
+{
+    template <typename Info> std::string operator()(const Info &info) const
+    {
+        std::string taken;
+        for (const char c : std::string_view(info.param.name))
+            taken += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+        return taken;
+    }
+};
 
 } // namespace harness
