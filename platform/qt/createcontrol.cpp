@@ -84,7 +84,7 @@ QWidget *createWidget(const ControlDesign &design, const FontDesign &windowFont,
         return button;
     }
     case ControlKind::PictureBox: {
-        auto *picture = new PictureBox(parent);
+        auto *picture = new PictureBoxControl(parent);
         if (design.backColour)
             picture->setBackColor(colourOf(*design.backColour));
         return picture;

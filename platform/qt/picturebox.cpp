@@ -5,26 +5,26 @@
 
 namespace platform::qt {
 
-PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
+PictureBoxControl::PictureBoxControl(QWidget *parent) : QWidget(parent) {}
 
-float PictureBox::top() const
+float PictureBoxControl::top() const
 {
     return top_.value_or(static_cast<float>(y() * kTwipsPerPixel));
 }
 
-void PictureBox::moveTop(float twips)
+void PictureBoxControl::moveTop(float twips)
 {
     top_ = twips;
     move(x(), pixelsFromTwips(twips));
     Q_EMIT topChanged();
 }
 
-float PictureBox::scaleHeight() const
+float PictureBoxControl::scaleHeight() const
 {
     return static_cast<float>(height() * kTwipsPerPixel);
 }
 
-void PictureBox::setBackColor(const QColor &colour)
+void PictureBoxControl::setBackColor(const QColor &colour)
 {
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colour);

@@ -11,12 +11,12 @@ namespace platform::qt {
 // A borderless container whose vertical position and inner height are kept in twips, as
 // 32-bit floats: the twips value is the truth, and the widget sits at its nearest whole pixel.
 // It measures in twips from its inner top-left corner (no custom scale).
-class PictureBox : public QWidget, public platform::PictureBox
+class PictureBoxControl : public QWidget, public platform::PictureBox
 {
     Q_OBJECT
 
 public:
-    explicit PictureBox(QWidget *parent = nullptr);
+    explicit PictureBoxControl(QWidget *parent = nullptr);
 
     float top() const override;
     float scaleHeight() const override;

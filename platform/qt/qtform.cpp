@@ -3,7 +3,7 @@
 
 #include "accessibleids.h"
 #include "announcer.h"
-#include "buttonadapter.h"
+#include "button.h"
 #include "controlnames.h"
 #include "createcontrol.h"
 #include "designvalues.h"
@@ -11,11 +11,11 @@
 #include "formaccessible.h"
 #include "formtimers.h"
 #include "heartbeatclock.h"
-#include "keypresshook.h"
+#include "keyfilter.h"
 #include "liveannouncement.h"
 #include "messagebox.h"
 #include "picturebox.h"
-#include "textboxadapter.h"
+#include "textbox.h"
 #include "windowframe.h"
 
 #include <QApplication>
@@ -115,11 +115,11 @@ void QtForm::addControl(const ControlDesign &design)
     widgets_.emplace(name, created);
     if (design.kind == ControlKind::TextBox) {
         auto *edit = static_cast<QLineEdit *>(created);
-        textBoxes_.emplace(name, std::make_unique<TextBoxAdapter>(edit));
+        textBoxes_.emplace(name, std::make_unique<TextBoxControl>(edit));
         if (design.liveRegion)
             announceChanges(edit, design);
     } else if (design.kind == ControlKind::CommandButton)
-        buttons_.emplace(name, std::make_unique<ButtonAdapter>(static_cast<QPushButton *>(created),
+        buttons_.emplace(name, std::make_unique<ButtonControl>(static_cast<QPushButton *>(created),
                                                                [this] { controlChanged(); }));
 }
 
@@ -140,8 +140,8 @@ void QtForm::watchForChanges()
     for (const auto &[name, textBox] : textBoxes_)
         connect(textBox->edit(), &QLineEdit::textChanged, this, &QtForm::controlChanged);
     for (const auto &[name, widget] : widgets_) {
-        if (auto *picture = qobject_cast<PictureBox *>(widget))
-            connect(picture, &PictureBox::topChanged, this, &QtForm::controlChanged);
+        if (auto *picture = qobject_cast<PictureBoxControl *>(widget))
+            connect(picture, &PictureBoxControl::topChanged, this, &QtForm::controlChanged);
     }
 }
 
@@ -187,7 +187,7 @@ CommandButton &QtForm::commandButton(std::string_view name)
 
 platform::PictureBox &QtForm::pictureBox(std::string_view name)
 {
-    auto *picture = qobject_cast<PictureBox *>(widget(name));
+    auto *picture = qobject_cast<PictureBoxControl *>(widget(name));
     if (!picture)
         noSuchControl(design_.name, name);
     return *picture;
@@ -195,7 +195,7 @@ platform::PictureBox &QtForm::pictureBox(std::string_view name)
 
 void QtForm::onKeyPress(std::string_view textBox, std::function<void(std::int16_t &)> handler)
 {
-    new KeyPressHook(lineEdit(textBox), std::move(handler));
+    new KeyFilter(lineEdit(textBox), std::move(handler));
 }
 
 void QtForm::onChange(std::string_view textBox, std::function<void()> handler)

@@ -20,8 +20,8 @@ class FormTimers;
 namespace platform::qt {
 
 class Announcer;
-class ButtonAdapter;
-class TextBoxAdapter;
+class ButtonControl;
+class TextBoxControl;
 
 // A window built with Qt Widgets from its design: every control a child widget named as in
 // the design, so that tests find them by name. It owns its handlers and discards itself, and
@@ -65,8 +65,8 @@ private:
 
     const FormDesign &design_;
     std::map<std::string, QWidget *, std::less<>> widgets_;
-    std::map<std::string, std::unique_ptr<TextBoxAdapter>, std::less<>> textBoxes_;
-    std::map<std::string, std::unique_ptr<ButtonAdapter>, std::less<>> buttons_;
+    std::map<std::string, std::unique_ptr<TextBoxControl>, std::less<>> textBoxes_;
+    std::map<std::string, std::unique_ptr<ButtonControl>, std::less<>> buttons_;
     std::shared_ptr<WindowReference> reference_;
     std::unique_ptr<FormTimers> timers_;
     std::unique_ptr<Handlers> handlers_;

@@ -2,7 +2,7 @@
 #include "singlelineedit.h"
 
 #include "firstline.h"
-#include "keypresshook.h"
+#include "keyfilter.h"
 #include "qttext.h"
 
 #include <QContextMenuEvent>
@@ -93,7 +93,7 @@ void SingleLineEdit::contextMenuEvent(QContextMenuEvent *event)
     menu->setAttribute(Qt::WA_DeleteOnClose);
     // A field with a key-press handler hands it the codes of these keys first, and the number
     // field's refuses every control character: a hint would name a key that only beeps.
-    if (findChild<KeyPressHook *>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (findChild<KeyFilter *>(QString(), Qt::FindDirectChildrenOnly)) {
         for (QAction *action : menu->actions()) {
             if (raisesCode(action->text().section(u'\t', 1)))
                 action->setText(action->text().section(u'\t', 0, 0));

@@ -2,7 +2,7 @@
 #include "win32form.h"
 
 #include "activation.h"
-#include "buttoncontrol.h"
+#include "button.h"
 #include "controlnames.h"
 #include "dpi.h"
 #include "focusorder.h"
@@ -11,9 +11,9 @@
 #include "formtimers.h"
 #include "heartbeatclock.h"
 #include "messagebox.h"
-#include "pictureboxcontrol.h"
+#include "picturebox.h"
 #include "stacking.h"
-#include "textboxcontrol.h"
+#include "textbox.h"
 #include "win32text.h"
 #include "windowlesspainting.h"
 

@@ -13,7 +13,7 @@
 namespace platform {
 struct FormDesign;
 class FormTimers;
-}
+} // namespace platform
 
 namespace platform::win32 {
 

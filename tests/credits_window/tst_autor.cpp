@@ -75,9 +75,9 @@ QList<QPair<int, int>> inkLines(const QImage &image)
     return lines;
 }
 
-platform::qt::PictureBox *panelOf(QWidget *autor)
+platform::qt::PictureBoxControl *panelOf(QWidget *autor)
 {
-    return autor->findChild<platform::qt::PictureBox *>(QStringLiteral("Picture2"));
+    return autor->findChild<platform::qt::PictureBoxControl *>(QStringLiteral("Picture2"));
 }
 
 } // namespace
@@ -172,7 +172,7 @@ private Q_SLOTS:
         QFETCH(float, top);
         QFETCH(int, y);
         QTest::mouseClick(command2, Qt::LeftButton);
-        platform::qt::PictureBox *panel = panelOf(openCreditsWindows().value(0));
+        platform::qt::PictureBoxControl *panel = panelOf(openCreditsWindows().value(0));
         panel->setTop(top);
         QCOMPARE(panel->top(), top);
         QCOMPARE(panel->y(), y);
@@ -183,7 +183,7 @@ private Q_SLOTS:
     void panelRestartsBelowTheViewport()
     {
         QTest::mouseClick(command2, Qt::LeftButton);
-        platform::qt::PictureBox *panel = panelOf(openCreditsWindows().value(0));
+        platform::qt::PictureBoxControl *panel = panelOf(openCreditsWindows().value(0));
         QList<QPair<float, int>> moves;
         MoveWatcher watcher(panel, [&] { moves.append({panel->top(), panel->y()}); });
         panel->setTop(-1455.0F);

@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: MIT
-#include "buttonadapter.h"
+#include "button.h"
 
 #include <QPushButton>
 #include <utility>
 
 namespace platform::qt {
 
-ButtonAdapter::ButtonAdapter(QPushButton *button, std::function<void()> changed)
+ButtonControl::ButtonControl(QPushButton *button, std::function<void()> changed)
     : button_(button), changed_(std::move(changed))
 {}
 
-bool ButtonAdapter::enabled() const
+bool ButtonControl::enabled() const
 {
     return button_->isEnabled();
 }
 
-void ButtonAdapter::changeEnabled(bool enabled)
+void ButtonControl::changeEnabled(bool enabled)
 {
     button_->setEnabled(enabled);
     changed_();

@@ -9,10 +9,10 @@ namespace platform::qt {
 
 // A window's text box as its handlers see it (forms.h), over the line edit that shows it. The
 // form connects its events; this only reads and writes the text.
-class TextBoxAdapter final : public TextBox
+class TextBoxControl final : public TextBox
 {
 public:
-    explicit TextBoxAdapter(QLineEdit *edit) : edit_(edit) {}
+    explicit TextBoxControl(QLineEdit *edit) : edit_(edit) {}
 
     QLineEdit *edit() const { return edit_; }
 

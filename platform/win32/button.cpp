@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "buttoncontrol.h"
+#include "button.h"
 
 #include <commctrl.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "pictureboxcontrol.h"
+#include "picturebox.h"
 
 #include "dpi.h"
 #include "formdesign.h"

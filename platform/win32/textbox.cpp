@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "textboxcontrol.h"
+#include "textbox.h"
 
 #include "formdesign.h"
 #include "liveannouncement.h"

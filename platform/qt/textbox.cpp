@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "textboxadapter.h"
+#include "textbox.h"
 
 #include "qttext.h"
 
@@ -7,12 +7,12 @@
 
 namespace platform::qt {
 
-std::u16string TextBoxAdapter::text() const
+std::u16string TextBoxControl::text() const
 {
     return edit_->text().toStdU16String();
 }
 
-void TextBoxAdapter::replaceText(std::u16string_view text)
+void TextBoxControl::replaceText(std::u16string_view text)
 {
     edit_->setText(toQString(text));
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "keypresshook.h"
+#include "keyfilter.h"
 #include "services.h"
 
 #include <QInputMethodEvent>
@@ -66,7 +66,7 @@ private Q_SLOTS:
         field = std::make_unique<QLineEdit>();
         raised.clear();
         // Lets digits through and cancels everything else, as a digits-only field would.
-        new platform::KeyPressHook(field.get(), [this](std::int16_t &code) {
+        new platform::KeyFilter(field.get(), [this](std::int16_t &code) {
             raised.append(code);
             if (code < '0' || code > '9')
                 code = 0;
@@ -153,4 +153,4 @@ private:
 };
 
 QTEST_MAIN(TestKeyPressHook)
-#include "tst_keypresshook.moc"
+#include "tst_keyfilter.moc"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "keypresshook.h"
+#include "keyfilter.h"
 
 #include "charactercodes.h"
 
@@ -89,14 +89,14 @@ QList<int> characterCodes(const QKeyEvent &event)
     return codes;
 }
 
-KeyPressHook::KeyPressHook(QLineEdit *field, Handler handler)
+KeyFilter::KeyFilter(QLineEdit *field, Handler handler)
     : QObject(field), field_(field), handler_(std::move(handler))
 {
     field_->setAcceptDrops(false);
     field_->installEventFilter(this);
 }
 
-bool KeyPressHook::eventFilter(QObject *watched, QEvent *event)
+bool KeyFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != field_ || replaying_)
         return false;
@@ -110,14 +110,14 @@ bool KeyPressHook::eventFilter(QObject *watched, QEvent *event)
     }
 }
 
-bool KeyPressHook::raise(int code)
+bool KeyFilter::raise(int code)
 {
     auto keyAscii = static_cast<std::int16_t>(code);
     handler_(keyAscii);
     return keyAscii != 0;
 }
 
-QString KeyPressHook::acceptedText(const QString &text)
+QString KeyFilter::acceptedText(const QString &text)
 {
     QString accepted;
     for (const char32_t codePoint : text.toUcs4()) {
@@ -127,7 +127,7 @@ QString KeyPressHook::acceptedText(const QString &text)
     return accepted;
 }
 
-bool KeyPressHook::filterKey(QKeyEvent *event)
+bool KeyFilter::filterKey(QKeyEvent *event)
 {
     const QList<int> codes = characterCodes(*event);
     if (codes.isEmpty())
@@ -145,7 +145,7 @@ bool KeyPressHook::filterKey(QKeyEvent *event)
     return true;
 }
 
-bool KeyPressHook::filterInputMethod(QInputMethodEvent *event)
+bool KeyFilter::filterInputMethod(QInputMethodEvent *event)
 {
     const QString commit = event->commitString();
     if (commit.isEmpty())

@@ -27,14 +27,14 @@ QList<int> characterCodes(const QKeyEvent &event);
 // Typed keys and text committed by an input method (dead keys, compose, on-screen keyboards)
 // both pass through it, one character at a time. Dropping text onto the field is refused, so
 // typing and pasting (Shift+Insert, the context menu) are the field's only inputs.
-class KeyPressHook : public QObject
+class KeyFilter : public QObject
 {
     Q_OBJECT
 
 public:
     using Handler = std::function<void(std::int16_t &keyAscii)>;
 
-    KeyPressHook(QLineEdit *field, Handler handler);
+    KeyFilter(QLineEdit *field, Handler handler);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "textboxinput.h"
+#include "keyfilter.h"
 
 #include "firstline.h"
 #include "services.h"
@@ -32,7 +32,7 @@ int ansiCode(const std::wstring &character)
 }
 
 // Asks the handler about one character; true if it lets it in.
-bool admits(const TextBoxInput::KeyPress &keyPress, const std::wstring &character)
+bool admits(const KeyFilter::KeyPress &keyPress, const std::wstring &character)
 {
     if (!keyPress)
         return true;
@@ -50,8 +50,8 @@ void insert(HWND edit, const std::wstring &character, LPARAM lParam)
 
 } // namespace
 
-std::optional<LRESULT> TextBoxInput::handle(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                            const KeyPress &keyPress)
+std::optional<LRESULT> KeyFilter::handle(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                         const KeyPress &keyPress)
 {
     switch (message) {
     case WM_KEYDOWN:
@@ -70,8 +70,8 @@ std::optional<LRESULT> TextBoxInput::handle(HWND edit, UINT message, WPARAM wPar
 // The control acts on some keys as they go down (Ctrl+A selects everything) and inserts their
 // character later. The character is already queued behind the key: it is judged first, and if
 // the handler refuses it, neither the key nor the character reaches the control.
-std::optional<LRESULT> TextBoxInput::keyDown(HWND edit, WPARAM key, LPARAM lParam,
-                                             const KeyPress &keyPress)
+std::optional<LRESULT> KeyFilter::keyDown(HWND edit, WPARAM key, LPARAM lParam,
+                                          const KeyPress &keyPress)
 {
     if (key == VK_INSERT && held(VK_SHIFT) && !held(VK_CONTROL) && !held(VK_MENU)) {
         SendMessageW(edit, WM_PASTE, 0, 0);
@@ -95,7 +95,7 @@ std::optional<LRESULT> TextBoxInput::keyDown(HWND edit, WPARAM key, LPARAM lPara
     return 0;
 }
 
-LRESULT TextBoxInput::character(HWND edit, wchar_t unit, LPARAM lParam, const KeyPress &keyPress)
+LRESULT KeyFilter::character(HWND edit, wchar_t unit, LPARAM lParam, const KeyPress &keyPress)
 {
     if (isHighSurrogate(unit)) {
         pendingHighSurrogate_ = unit;
@@ -111,8 +111,8 @@ LRESULT TextBoxInput::character(HWND edit, wchar_t unit, LPARAM lParam, const Ke
     return 0;
 }
 
-LRESULT TextBoxInput::unicodeCharacter(HWND edit, WPARAM codePoint, LPARAM lParam,
-                                       const KeyPress &keyPress)
+LRESULT KeyFilter::unicodeCharacter(HWND edit, WPARAM codePoint, LPARAM lParam,
+                                    const KeyPress &keyPress)
 {
     // Tells the sender that this window takes WM_UNICHAR.
     if (codePoint == UNICODE_NOCHAR)
@@ -130,7 +130,7 @@ LRESULT TextBoxInput::unicodeCharacter(HWND edit, WPARAM codePoint, LPARAM lPara
     return FALSE;
 }
 
-LRESULT TextBoxInput::paste(HWND edit)
+LRESULT KeyFilter::paste(HWND edit)
 {
     if ((GetWindowLongW(edit, GWL_STYLE) & ES_READONLY) ||
         !IsClipboardFormatAvailable(CF_UNICODETEXT))

@@ -14,7 +14,7 @@ namespace platform::win32 {
 // the key-press handler once with one code, and one the handler refuses has no effect at all,
 // the key that typed it included (Ctrl+A does not select). A paste, however it is asked for
 // (WM_PASTE, Shift+Insert, the control's menu), takes the clipboard's first line only.
-class TextBoxInput
+class KeyFilter
 {
 public:
     using KeyPress = std::function<void(std::int16_t &)>;

@@ -3,9 +3,9 @@
 
 #include "childcontrol.h"
 #include "forms.h"
+#include "keyfilter.h"
 #include "liveannouncement.h"
 #include "liveregion.h"
-#include "textboxinput.h"
 
 namespace platform::win32 {
 
@@ -31,7 +31,7 @@ private:
     static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR, DWORD_PTR self);
 
-    TextBoxInput input_;
+    KeyFilter input_;
     LiveAnnouncement announcement_;
     LiveRegion liveRegion_;
     std::function<void(std::int16_t &)> keyPress_;

@@ -11,11 +11,11 @@ namespace platform::qt {
 
 // A window's command button as its handlers see it (forms.h), over the push button that shows
 // it. The form connects its click; this only enables and disables it.
-class ButtonAdapter final : public CommandButton
+class ButtonControl final : public CommandButton
 {
 public:
     // `changed` hears of each change a handler makes, as the window's resting timers must.
-    ButtonAdapter(QPushButton *button, std::function<void()> changed);
+    ButtonControl(QPushButton *button, std::function<void()> changed);
 
     QPushButton *button() const { return button_; }
 
