@@ -3,7 +3,7 @@
 
 #include "formdesign.h"
 #include "qttext.h"
-#include "twips.h"
+#include "geometry.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "picturebox.h"
 
-#include "twips.h"
+#include "geometry.h"
 
 namespace platform::qt {
 

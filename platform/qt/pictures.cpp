@@ -2,10 +2,10 @@
 #include "pictures.h"
 
 #include "decodepicture.h"
+#include "geometry.h"
 
 #include <QPainter>
 #include <QResource>
-#include <cmath>
 #include <span>
 
 namespace platform::qt {
@@ -31,14 +31,15 @@ QImage resourcePicture(const QString &path)
 
 QImage sharpImage(const QString &path, qreal ratio)
 {
-    if (ratio <= 1)
+    const int scale = pictureScale(ratio);
+    if (scale == 1)
         return resourcePicture(path);
     QImage image = resourcePicture(path + QStringLiteral("@2x"));
     if (image.isNull())
         return resourcePicture(path);
-    if (ratio != 2) {
-        const QSize size(static_cast<int>(std::lround(image.width() / 2.0 * ratio)),
-                         static_cast<int>(std::lround(image.height() / 2.0 * ratio)));
+    if (ratio != scale) {
+        const QSize size(pictureLength(image.width(), scale, ratio),
+                         pictureLength(image.height(), scale, ratio));
         image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     image.setDevicePixelRatio(ratio);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "windowframe.h"
 
+#include "geometry.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -18,8 +20,8 @@ void moveToCentre(QWidget *window)
     const QRect available = screen->availableGeometry();
     const QSize frame = window->frameGeometry().size();
     // move() places the outer frame.
-    window->move(available.topLeft() + QPoint((available.width() - frame.width()) / 2,
-                                              (available.height() - frame.height()) / 2));
+    window->move(centredStart(available.x(), available.width(), frame.width()),
+                 centredStart(available.y(), available.height(), frame.height()));
 }
 
 // Centres again once the window manager has framed the window: its frame's size is only known

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "twips.h"
+#include "geometry.h"
 
 #include <windows.h>
 

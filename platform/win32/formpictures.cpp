@@ -35,10 +35,10 @@ FormPictures::~FormPictures()
 void FormPictures::load(UINT dpi)
 {
     dpi_ = dpi;
-    const bool dense = dpi > kDesignDpi;
+    scale_ = pictureScale(static_cast<double>(dpi) / kDesignDpi);
+    const bool dense = scale_ == 2;
     background_ = {};
     backgroundFound_ = false;
-    scale_ = dense ? 2 : 1;
     if (pointer_)
         DestroyCursor(pointer_);
     // Two-colour pointers are resized without blending: the 2x one to the screen's size.
@@ -79,9 +79,10 @@ void FormPictures::paintBackground(HDC dc, const RECT &box) const
         SetStretchBltMode(dc, HALFTONE);
         SetBrushOrgEx(dc, 0, 0, nullptr);
     }
-    StretchDIBits(dc, box.left, box.top, MulDiv(width, static_cast<int>(dpi_), density),
-                  MulDiv(height, static_cast<int>(dpi_), density), 0, 0, width, height,
-                  background_.bits(), background_.info(), DIB_RGB_COLORS, SRCCOPY);
+    const double ratio = static_cast<double>(dpi_) / kDesignDpi;
+    StretchDIBits(dc, box.left, box.top, pictureLength(width, scale_, ratio),
+                  pictureLength(height, scale_, ratio), 0, 0, width, height, background_.bits(),
+                  background_.info(), DIB_RGB_COLORS, SRCCOPY);
     RestoreDC(dc, saved);
 }
 

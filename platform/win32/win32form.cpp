@@ -70,8 +70,8 @@ Win32Form *Win32Form::create(const FormDesign &design)
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT &work = monitor.rcWork;
-    const int x = work.left + (work.right - work.left - width) / 2;
-    const int y = work.top + (work.bottom - work.top - height) / 2;
+    const int x = centredStart(work.left, work.right - work.left, width);
+    const int y = centredStart(work.top, work.bottom - work.top, height);
     CreateWindowExW(extendedStyle, formClass(windowProc), wide(design.title).c_str(), style, x, y,
                     width, height, nullptr, nullptr, GetModuleHandleW(nullptr), form);
     form->reference_ = std::make_shared<WindowReference>(form->window_);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindowfixture.h"
-#include "twips.h"
+#include "geometry.h"
 #include "win32form.h"
 
 namespace {
