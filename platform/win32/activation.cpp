@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "activation.h"
 
+#include <map>
+
 namespace platform::win32 {
 namespace {
 
@@ -14,10 +16,17 @@ void restore(HWND window)
     SetForegroundWindow(window);
 }
 
+// Where each window stood before it was shown minimised: the window manager maps a restored
+// window where it likes (the screen's corner), and the window goes back to its own place.
+std::map<HWND, POINT> placeBeforeIcon;
+
 void CALLBACK restoreNow(HWND window, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(window, id);
     restore(window);
+    if (const auto place = placeBeforeIcon.extract(window))
+        SetWindowPos(window, nullptr, place.mapped().x, place.mapped().y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -36,6 +45,9 @@ void showActive(HWND window)
     }
     // Hidden first, so that it is mapped again as an icon rather than iconified while mapped,
     // which a restore that comes too early would leave as an icon for good.
+    RECT place;
+    GetWindowRect(window, &place);
+    placeBeforeIcon[window] = {place.left, place.top};
     ShowWindow(window, SW_HIDE);
     ShowWindow(window, SW_SHOWMINNOACTIVE);
     SetTimer(window, reinterpret_cast<UINT_PTR>(&restoreNow), kIconicMilliseconds, restoreNow);

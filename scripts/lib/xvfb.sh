@@ -135,6 +135,22 @@ e2e_start_window_manager() {
 }
 
 # The outer position of a window's client area on the screen, as "x,y".
+# e2e_off_centre <window>: succeeds, printing how far off and the window manager's frame, when the
+# window's outer frame, title bar included, is not centred on the screen to the pixel.
+e2e_off_centre() {
+    local extents left right top bottom x y width height screen_width screen_height dx dy
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r left right top bottom <<<"$extents"
+    IFS=, read -r x y <<<"$(e2e_window_position "$1")"
+    width=$(xwininfo -id "$1" | awk '/Width:/ {print $2}')
+    height=$(xwininfo -id "$1" | awk '/Height:/ {print $2}')
+    read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+    dx=$(((x - left) - (screen_width - (width + left + right)) / 2))
+    dy=$(((y - top) - (screen_height - (height + top + bottom)) / 2))
+    [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] && return 1
+    echo "$dx,$dy (frame extents $extents)"
+}
+
 e2e_window_position() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
         END {print x "," y}'

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The credits with the keyboard alone, under a real window manager (openbox): Shift+Tab from the
-# number field to "Autor" and Space open them with the focus, so that Alt+F4 closes them and
+# number field to "Autor" and Space open them centred and with the focus, so that Alt+F4 closes them and
 # leaves the main window; "Autor" pressed again while they are open behind the main window brings
 # them back with the focus, and Alt+F4 closes them again. With a Wine prefix template, the
 # Windows build under Wine.
@@ -38,6 +38,7 @@ expect_credits_active_then_close() {
     local credits
     credits=$(e2e_wait_window "$credits_title") || fail "$1: no credits window"
     e2e_poll active_is "$credits" || fail "$1: the active window is \"$(active_title)\""
+    ! e2e_off_centre "$credits" || fail "$1: the credits are off centre by $(e2e_off_centre "$credits")"
     xdotool key alt+F4
     e2e_wait_window_gone "$credits_title" || fail "$1: Alt+F4 did not close the credits"
     [ -n "$(e2e_wait_window "$main_title" 1)" ] || fail "$1: Alt+F4 closed the main window"

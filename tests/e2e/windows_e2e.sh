@@ -23,22 +23,7 @@ minimise_and_restore() {
     sleep 0.3
 }
 
-# The outer frame, title bar included, centred on the 1024 x 768 screen to the pixel.
-assert_centred() {
-    local extents left right top bottom x y
-    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    read -r left right top bottom <<<"$extents"
-    IFS=, read -r x y <<<"$(e2e_window_position "$1")"
-    local width height
-    width=$(xwininfo -id "$1" | awk '/Width:/ {print $2}')
-    height=$(xwininfo -id "$1" | awk '/Height:/ {print $2}')
-    local dx=$(((x - left) - (1024 - (width + left + right)) / 2))
-    local dy=$(((y - top) - (768 - (height + top + bottom)) / 2))
-    [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ] ||
-        fail "$2 is off centre by $dx,$dy (frame extents $extents)"
-}
-
-assert_centred "$main" "the main window"
+e2e_off_centre "$main" && fail "the main window is off centre by $(e2e_off_centre "$main")"
 centred=$(e2e_window_position "$main")
 minimise_and_restore "$main"
 [ "$(e2e_window_position "$main")" = "$centred" ] ||
@@ -62,7 +47,7 @@ xdotool mousemove --window "$main" 428 180 click 1
 credits=$(e2e_wait_window "$(printf 'Créditos%21svelmora.example 2026©' '')") ||
     fail "no credits window; windows: $(e2e_visible_titles)"
 sleep 0.5
-assert_centred "$credits" "the credits window"
+! e2e_off_centre "$credits" || fail "the credits window is off centre by $(e2e_off_centre "$credits")"
 # Minimised by the window manager, the credits window comes straight back.
 expect_not_left_minimised() {
     xdotool windowminimize "$credits"
