@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <algorithm>
 #include <chrono>
 
 namespace platform {
@@ -11,10 +10,5 @@ namespace platform {
 // window that sits open all day from waking the processor a thousand times a second, and
 // scrolls the credits at the same speed everywhere.
 inline constexpr std::chrono::milliseconds kFastestTimerInterval{16};
-
-constexpr std::chrono::milliseconds effectiveTimerInterval(std::chrono::milliseconds requested)
-{
-    return std::max(requested, kFastestTimerInterval);
-}
 
 } // namespace platform

@@ -42,7 +42,7 @@ void FormPictures::load(UINT dpi)
     if (pointer_)
         DestroyCursor(pointer_);
     // Two-colour pointers are resized without blending: the 2x one to the screen's size.
-    const int size = pixelsAt(32 * 15, dpi);
+    const int size = pixelsAt(32 * kTwipsPerPixel, dpi);
     pointer_ = static_cast<HCURSOR>(
         LoadImageW(GetModuleHandleW(nullptr),
                    MAKEINTRESOURCEW(dense ? VELMORA_POINTING_HAND_2X : VELMORA_POINTING_HAND),

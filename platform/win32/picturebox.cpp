@@ -4,27 +4,9 @@
 #include "dpi.h"
 #include "formdesign.h"
 #include "navigation.h"
+#include "windowclass.h"
 
 namespace platform::win32 {
-namespace {
-
-constexpr wchar_t kClass[] = L"VelmoraPictureBox";
-
-const wchar_t *registeredClass(WNDPROC windowProc)
-{
-    static const bool registered = [windowProc] {
-        WNDCLASSEXW picture{};
-        picture.cbSize = sizeof(picture);
-        picture.lpfnWndProc = windowProc;
-        picture.hInstance = GetModuleHandleW(nullptr);
-        picture.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        picture.lpszClassName = kClass;
-        return RegisterClassExW(&picture) != 0;
-    }();
-    return registered ? kClass : nullptr;
-}
-
-} // namespace
 
 PictureBoxControl::PictureBoxControl(const ControlDesign &design, HWND parent, int id, UINT dpi,
                                      std::function<void()> changed,
@@ -33,7 +15,8 @@ PictureBoxControl::PictureBoxControl(const ControlDesign &design, HWND parent, i
     : ChildControl(design, std::move(changed)), paintContents_(std::move(paintContents)),
       spokenName_(std::move(spokenName)), dpi_(dpi)
 {
-    createWindow(registeredClass(windowProc), WS_CLIPCHILDREN, 0, parent, id, dpi);
+    createWindow(windowClass(kPictureBoxClassName, windowProc), WS_CLIPCHILDREN, 0, parent, id,
+                 dpi);
 }
 
 std::u16string PictureBoxControl::spokenName() const

@@ -6,7 +6,6 @@
 #include "controlnames.h"
 #include "dpi.h"
 #include "focusorder.h"
-#include "formclass.h"
 #include "formdesign.h"
 #include "formtimers.h"
 #include "heartbeatclock.h"
@@ -15,6 +14,7 @@
 #include "stacking.h"
 #include "textbox.h"
 #include "win32text.h"
+#include "windowclass.h"
 #include "windowlesspainting.h"
 
 #include <algorithm>
@@ -72,8 +72,9 @@ Win32Form *Win32Form::create(const FormDesign &design)
     const RECT &work = monitor.rcWork;
     const int x = centredStart(work.left, work.right - work.left, width);
     const int y = centredStart(work.top, work.bottom - work.top, height);
-    CreateWindowExW(extendedStyle, formClass(windowProc), wide(design.title).c_str(), style, x, y,
-                    width, height, nullptr, nullptr, GetModuleHandleW(nullptr), form);
+    CreateWindowExW(extendedStyle, windowClass(kFormClassName, windowProc),
+                    wide(design.title).c_str(), style, x, y, width, height, nullptr, nullptr,
+                    GetModuleHandleW(nullptr), form);
     form->reference_ = std::make_shared<WindowReference>(form->window_);
     return form;
 }
