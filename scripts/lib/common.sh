@@ -12,15 +12,14 @@ VELMORA_BUILD_PACKAGES=(
 )
 # What the tests need on top: Qt 5.15 to build against as well, an X server and a window
 # manager to drive the real program and its tools (Xlib for the bell counter, xwd to see the
-# credits scroll), a D-Bus session with the accessibility bus and Debian's Python bindings to
-# read it as a screen reader does, and Orca itself with speech-dispatcher, whose generic module
+# credits scroll), a D-Bus session with the accessibility bus, and Orca with speech-dispatcher, whose generic module
 # writes what Orca says to a file (no synthesiser and no sound card needed), MinGW's resource
 # compiler, the desktop-metadata validators, what CPack needs to compute a package's
 # dependencies, lintian and hardening-check (devscripts) to check the package.
 VELMORA_TEST_PACKAGES=(
     qtbase5-dev qtbase5-dev-tools qttranslations5-l10n
     xvfb xauth xdotool xclip x11-utils x11-apps openbox libx11-dev
-    dbus-daemon dbus-bin at-spi2-core python3-gi gir1.2-atspi-2.0
+    dbus-daemon dbus-bin at-spi2-core
     orca speech-dispatcher
     imagemagick python3 libxfixes3
     binutils-mingw-w64-i686 g++-mingw-w64-i686 icoutils

@@ -2,12 +2,12 @@
 # SPDX-License-Identifier: MIT
 # The Windows build under Wine, heard from another process as a screen reader that follows live
 # regions (NVDA) hears it: tests/support/liveregionlistener says that a screen reader runs and
-# prints the name of the object behind each live-region-changed event. Typing 12345678, the letter
-# field's "Letra R" to "Letra Z", one per change; opening the credits, their texts once, and
-# their annotation cleared when they close, so that no later window takes it over. Wine 8
-# delivers the events across processes, but its annotation service only traces what it is given
-# (it stores nothing, so nothing reads the live setting back): the trace shows that each live
-# control was annotated once, as a polite live region.
+# prints the name of the object behind each live-region-changed event. Typing 2, 5 and Backspace
+# twice, "Letra W" once; then 12345678, "Letra R" to "Letra Z", one per change; opening the
+# credits, their texts once, and their annotation cleared when they close, so that no later
+# window takes it over. Wine 8 delivers the events across processes, but its annotation service
+# only traces what it is given (it stores nothing, so nothing reads the live setting back): the
+# trace shows that each live control was annotated once, as a polite live region.
 # Usage: wine_liveregion_e2e.sh <Velmora.exe> <liveregionlistener.exe> <Wine prefix template>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
@@ -52,13 +52,18 @@ live_polite="{c12bcd8e-2a8e-4950-8ae7-3625111d58eb} 1"
 
 # Text1 is at 248,72 in the client area; Command2 at 408,168.
 xdotool windowactivate --sync "$main" mousemove --window "$main" 300 81 click 1
-# A digit at a time, each once the letter before it is heard: a screen reader reads the name
-# when it gets to the event, after the user may have typed on.
-expected=""
+# 25 has the letter of 2, and Backspace back to 2 and to nothing keeps it: one letter heard.
+# Then a digit at a time, each once the letter before it is heard: a screen reader reads the
+# name when it gets to the event, after the user may have typed on.
+xdotool type 2
+heard_lines '|Letra' 1 >/dev/null
+xdotool type 5
+xdotool key BackSpace BackSpace
+expected="Letra W"$'\n'
 for typed in 1 2 3 4 5 6 7 8; do
     expected+="Letra $(cut -c"$typed" <<<RNPSVSLZ)"$'\n'
     xdotool type "$typed"
-    letters=$(heard_lines '|Letra' "$typed")
+    letters=$(heard_lines '|Letra' $((typed + 1)))
     [ "$(cut -d'|' -f2- <<<"$letters")" = "${expected%$'\n'}" ] ||
         fail "the letters heard up to the digit $typed:"$'\n'"$(diff <(echo "${expected%$'\n'}") <(cut -d'|' -f2- <<<"$letters"))"
 done

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "announcer.h"
 #include "form1test.h"
 
 #include <QAccessible>
-#include <QSignalSpy>
 
-// What a screen reader is given of the main window beyond what the end-to-end test reads from
-// the tree: the letter announced once per change, wherever the focus is, by a notification in
-// a status bar of the window's; and each field's text with its attributes as one run over all of
-// it (Orca ends a field's text where that run ends).
+// What a screen reader is given of the main window's fields beyond what Orca is heard to say
+// (e2e_screen_reader): each field's text with its attributes as one run over all of it (Orca ends
+// a field's text where that run ends), its characters where mouse review finds them, and no way
+// to edit the locked letter field.
 class TestForm1ScreenReader : public Form1Test
 {
     Q_OBJECT
@@ -17,53 +15,6 @@ private Q_SLOTS:
     void initTestCase() { useSpanishDesktop(); }
     void init() { showForm(); }
     void cleanup() { closeForm(); }
-
-    void letterIsAnnouncedOncePerChange_data()
-    {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QStringList>("said");
-        QTest::newRow("each digit's new letter")
-            << QStringLiteral("123") << QStringList{"Letra R", "Letra N", "Letra P"};
-        // 25 has the letter of 2, and an emptied field keeps its letter.
-        QTest::newRow("a digit that keeps the letter, Backspace back to it and to empty")
-            << QStringLiteral("25\b\b") << QStringList{"Letra W"};
-    }
-    void letterIsAnnouncedOncePerChange()
-    {
-        QFETCH(QString, keys);
-        QFETCH(QStringList, said);
-        auto *announcer = form->findChild<platform::qt::Announcer *>();
-        QVERIFY(announcer);
-        QSignalSpy announced(announcer, &platform::qt::Announcer::announced);
-        for (const QChar key : keys) {
-            if (key == QLatin1Char('\b'))
-                QTest::keyClick(text1, Qt::Key_Backspace);
-            else
-                QTest::keyClick(text1, key.toLatin1());
-        }
-        QStringList heard;
-        for (const QList<QVariant> &arguments : announced)
-            heard.append(arguments.at(0).toString());
-        QCOMPARE(heard, said);
-    }
-
-    // Orca speaks a notification's name alone only inside a status bar, which it finds as the
-    // window's child.
-    void announcementIsANotificationInTheWindowsStatusBar()
-    {
-        QTest::keyClicks(text1, QStringLiteral("12345678"));
-        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form);
-        QAccessibleInterface *statusBar = window->child(window->childCount() - 1);
-        QVERIFY(statusBar);
-        QCOMPARE(statusBar->role(), QAccessible::StatusBar);
-        QCOMPARE(window->indexOfChild(statusBar), window->childCount() - 1);
-        QCOMPARE(statusBar->childCount(), 1);
-        QAccessibleInterface *notification = statusBar->child(0);
-        QCOMPARE(notification->role(), QAccessible::Notification);
-        QCOMPARE(notification->text(QAccessible::Name), QStringLiteral("Letra Z"));
-        QCOMPARE(notification->parent()->object(), statusBar->object());
-        QCOMPARE(statusBar->parent()->object(), form.data());
-    }
 
     void fieldTextIsOneRunOfAttributes_data()
     {

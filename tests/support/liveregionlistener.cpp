@@ -5,7 +5,7 @@
 // window as a hexadecimal number, line breaks in the name as "/". Says first that a screen reader
 // runs, as they do, and prints "ready" once listening. Runs until ended.
 // Usage: liveregionlistener
-#include "liveregionevent.h"
+#include "accessibleread.h"
 
 #include <cstdio>
 #include <deque>
@@ -31,7 +31,7 @@ std::string utf8(const std::wstring &text)
 
 std::string nameOf(HWND window, LONG object, LONG child)
 {
-    const auto name = eventObjectName(window, object, child);
+    const auto name = readAccessible(window, object, child);
     return name ? utf8(*name) : "(no object)";
 }
 
