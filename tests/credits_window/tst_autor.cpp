@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "creditstexts.h"
 #include "fonts.h"
 #include "form1.h"
 #include "loadedwindow.h"
 #include "picturebox.h"
-#include "qttext.h"
 #include "timerwakeups.h"
 
 #include <QApplication>
@@ -14,31 +12,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
-#include <functional>
 
 namespace {
-
-class MoveWatcher : public QObject
-{
-public:
-    MoveWatcher(QWidget *widget, std::function<void()> moved) : moved_(std::move(moved))
-    {
-        widget->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Move)
-            moved_();
-        return false;
-    }
-
-private:
-    std::function<void()> moved_;
-};
 
 QList<QWidget *> openCreditsWindows()
 {
@@ -103,27 +79,11 @@ private Q_SLOTS:
         delete form;
     }
 
-    void opensOneCreditsWindowHoweverOftenPressed()
-    {
-        QTest::mouseClick(command2, Qt::LeftButton);
-        QTest::mouseClick(command2, Qt::LeftButton);
-        QCOMPARE(openCreditsWindows().size(), 1);
-        QVERIFY(form->isVisible());
-    }
-
-    void windowShowsItsTextsInANarrowToolWindow()
+    void windowIsAFixedToolWindowOfItsOwn()
     {
         QTest::mouseClick(command2, Qt::LeftButton);
         QWidget *autor = openCreditsWindows().value(0);
         QVERIFY(autor);
-        QCOMPARE(autor->windowTitle(), platform::qt::toQString(creditsTitle()));
-        const QLabel *title1 = autor->findChild<QLabel *>(QStringLiteral("Label1"));
-        QCOMPARE(title1->text(), QStringLiteral(".: Velmora :."));
-        QCOMPARE(title1->palette().color(QPalette::WindowText), QColor(255, 255, 192));
-        QVERIFY(title1->font().bold());
-        QCOMPARE(title1->font().pointSizeF(), 8.25);
-
-        QCOMPARE(autor->size(), QSize(272, 136));
         QCOMPARE(autor->minimumSize(), autor->maximumSize());
         QCOMPARE(autor->windowType(), Qt::Tool);
         const Qt::WindowFlags flags = autor->windowFlags();
@@ -157,41 +117,27 @@ private Q_SLOTS:
 
     // The scroll moves the panel by a third of a pixel: it sits at the nearest whole pixel of
     // its twips, above the viewport's top as below it.
-    void panelSitsAtTheNearestPixel_data()
-    {
-        QTest::addColumn<float>("top");
-        QTest::addColumn<int>("y");
-        QTest::newRow("design top, a whole pixel") << 2040.0F << 136;
-        QTest::newRow("a third past a pixel") << 2030.0F << 135;
-        QTest::newRow("two thirds past a pixel") << 2035.0F << 136;
-        QTest::newRow("above the top, a third short") << -1445.0F << -96;
-        QTest::newRow("above the top, two thirds short") << -1450.0F << -97;
-    }
     void panelSitsAtTheNearestPixel()
     {
-        QFETCH(float, top);
-        QFETCH(int, y);
         QTest::mouseClick(command2, Qt::LeftButton);
         platform::qt::PictureBoxControl *panel = panelOf(openCreditsWindows().value(0));
-        panel->setTop(top);
-        QCOMPARE(panel->top(), top);
-        QCOMPARE(panel->y(), y);
+        for (const auto &[top, y] : {std::pair{2035.0F, 136}, {-1450.0F, -97}}) {
+            panel->setTop(top);
+            QCOMPARE(panel->top(), top);
+            QCOMPARE(panel->y(), y);
+        }
     }
 
-    // The panel's moves, caught as they happen: the jump back is one tick, and the next tick
-    // has already moved it on by the time a test looks.
+    // Once above the viewport, the panel starts again from below it, the viewport's height in
+    // twips down (and by the time a test looks, a few ticks on).
     void panelRestartsBelowTheViewport()
     {
         QTest::mouseClick(command2, Qt::LeftButton);
         platform::qt::PictureBoxControl *panel = panelOf(openCreditsWindows().value(0));
-        QList<QPair<float, int>> moves;
-        MoveWatcher watcher(panel, [&] { moves.append({panel->top(), panel->y()}); });
         panel->setTop(-1455.0F);
-        const auto below = [](const QPair<float, int> &move) { return move.first > 0; };
-        QTRY_VERIFY(std::any_of(moves.begin(), moves.end(), below));
-        const auto restart = *std::find_if(moves.begin(), moves.end(), below);
-        QCOMPARE(restart.first, 4095.0F);
-        QCOMPARE(restart.second, 273);
+        QTRY_VERIFY(panel->top() > 0.0F);
+        QVERIFY2(panel->top() > 3500.0F && panel->top() <= 4095.0F,
+                 QByteArray::number(panel->top()));
     }
 
     // The windows share one timer heartbeat; closing one of them must not stop the other's.
@@ -221,9 +167,13 @@ private Q_SLOTS:
         QTRY_COMPARE(text3->text(), QStringLiteral("56X"));
     }
 
-    void reopeningStartsTheScrollAfresh()
+    // However often "Autor" is pressed there is one credits window; closed and opened again, it
+    // starts its scroll afresh.
+    void oneCreditsWindowThatReopensAfresh()
     {
         QTest::mouseClick(command2, Qt::LeftButton);
+        QTest::mouseClick(command2, Qt::LeftButton);
+        QCOMPARE(openCreditsWindows().size(), 1);
         QPointer<QWidget> first = openCreditsWindows().value(0);
         QTRY_VERIFY(panelOf(first)->top() < 2000.0F);
         first->close();
@@ -232,25 +182,6 @@ private Q_SLOTS:
         QTest::mouseClick(command2, Qt::LeftButton);
         QCOMPARE(openCreditsWindows().size(), 1);
         QCOMPARE(panelOf(openCreditsWindows().value(0))->top(), 2040.0F);
-    }
-
-    // Runs last, since it runs the application's own event loop until the application quits.
-    void processLivesUntilTheLastWindowCloses()
-    {
-        QTest::mouseClick(command2, Qt::LeftButton);
-        QPointer<QWidget> autor = openCreditsWindows().value(0);
-        QVERIFY(QTest::qWaitForWindowExposed(autor));
-
-        bool livedOnWithCreditsOpen = false;
-        QTimer::singleShot(0, form, [this] { form->close(); });
-        QTimer::singleShot(300, autor, [&] {
-            livedOnWithCreditsOpen = form.isNull() && autor->isVisible();
-            autor->close();
-        });
-        QTimer::singleShot(10000, qApp, [] { QApplication::exit(1); });
-        QCOMPARE(QApplication::exec(), 0);
-        QVERIFY(livedOnWithCreditsOpen);
-        QVERIFY(autor.isNull());
     }
 
 private:

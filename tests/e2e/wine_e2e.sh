@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# The Windows build under Wine, on its own Xvfb display with openbox: refused keys ring
-# the bell and accepted ones do not; the copy puts the full identifier on the system clipboard
-# and says so, or says it failed while another program holds the clipboard open, or refuses a
-# pasted number that is no DNI and leaves the clipboard alone; text typed
-# into the hidden field does not last; "Autor" opens one credits window, which scrolls; the
-# process outlives the main window while the credits are open; and "Autor" shows its tool tip.
-# With no screen reader, oleacc is never loaded.
+# The Windows build under Wine, on its own Xvfb display with openbox: refused keys ring the bell
+# and accepted ones do not; the copy puts the full identifier on the system clipboard and says
+# so, or says it failed while another program holds the clipboard open, and waits out a hold of a
+# moment; "Autor" opens the credits, which scroll; the process outlives the main window while the
+# credits are open; and "Autor" shows its tool tip. With no screen reader, oleacc is never loaded.
 # Usage: wine_e2e.sh <Velmora.exe> <holdclipboard.exe> <bellcount> <Wine prefix template>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
@@ -39,11 +37,6 @@ e2e_expect_bells 1 "a letter"
 xdotool type --delay 50 5678
 xdotool key slash Q
 e2e_expect_bells 2 "a slash and a capital letter"
-# Typed into the hidden full-identifier field (Tab, Tab from the number field), after the
-# composition has come to rest: overwritten before the copy.
-sleep 0.5
-xdotool key Tab Tab
-xdotool type --delay 50 zz
 
 # After a copy: expects the first box and never the second, and closes it with Enter.
 expect_box() {
@@ -86,26 +79,10 @@ xdotool click 1
 expect_box "$success" "$failure"
 echo "ok: a copy waits for a clipboard held for a moment"
 
-# A pasted "+5" shows a letter, but it is no DNI: the copy says so and the clipboard keeps it.
-printf '+5' | xclip -quiet -selection clipboard >/dev/null 2>&1 &
-E2E_PIDS+=($!)
-sleep 0.2
-click 300 81
-xdotool key End shift+Home shift+Insert
-click 328 124
-expect_box "No hay ningún DNI que copiar" "$success"
-kept=$(timeout 5 xclip -selection clipboard -o 2>&1) || fail "xclip could not read: $kept"
-[ "$kept" = "+5" ] || fail "after the refusal the clipboard holds '$kept', expected '+5'"
-echo "ok: a pasted +5 is not copied"
-
 credits_title=$(printf 'Créditos%21svelmora.example 2026©' '')
-for i in 1 2 3; do
-    click 428 180
-    credits=$(e2e_wait_window "$credits_title") || fail "no credits window after press $i"
-done
+click 428 180
+credits=$(e2e_wait_window "$credits_title") || fail "no credits window after Autor"
 sleep 0.5
-[ "$(visible "$credits_title")" -eq 1 ] || fail "$(visible "$credits_title") credits windows"
-echo "ok: one credits window after three presses of Autor"
 first=$(xwd -silent -id "$credits" | md5sum)
 sleep 0.5
 [ "$(xwd -silent -id "$credits" | md5sum)" != "$first" ] || fail "the credits do not scroll"

@@ -63,27 +63,19 @@ private Q_SLOTS:
         QTRY_COMPARE(text3->text(), QStringLiteral("7F"));
     }
 
-    void copyReplacesTheClipboardAndConfirms()
+    // The composition keeps ticking behind the confirmation box.
+    void identifierIsComposedBehindTheBox()
     {
-        platform::setClipboardText(u"lo que había antes");
         QTest::keyClicks(text1, QStringLiteral("12345678"));
         QTRY_COMPARE(text3->text(), QStringLiteral("12345678Z"));
-
         SeenMessageBox seen;
         QString identifierWhileOpen;
         answerNextMessageBox(&seen, [&] {
-            // The composition keeps ticking behind the box.
             text3->setText(QStringLiteral("x"));
             QTRY_COMPARE(text3->text(), QStringLiteral("12345678Z"));
             identifierWhileOpen = text3->text();
         });
         QTest::mouseClick(command1, Qt::LeftButton);
-
-        QCOMPARE(platform::clipboardText(), u"12345678Z");
-        QCOMPARE(seen.title, QStringLiteral("Se ha copiado al portapapeles!!"));
-        QCOMPARE(seen.text, QStringLiteral("El DNI completo se ha copiado en el portapapeles, "
-                                           "para pegarlo utilice CTRL+V"));
-        QCOMPARE(seen.icon, QMessageBox::Information);
         QCOMPARE(seen.buttons, QStringList{QStringLiteral("Aceptar")});
         QCOMPARE(identifierWhileOpen, QStringLiteral("12345678Z"));
     }

@@ -26,33 +26,21 @@ struct Pair : ::testing::Test
     }
 };
 
-TEST_F(Pair, OneSubscriberRestingLeavesTheOtherTicking)
+TEST_F(Pair, ClockRunsWhileAnySubscriberDoes)
 {
     heartbeat.setRunning(a, false);
-    EXPECT_EQ(beat(), "b");
-    EXPECT_TRUE(heartbeat.clockRunning());
-    heartbeat.setRunning(a, true);
-    EXPECT_EQ(beat(), "ab");
-    EXPECT_EQ(clock, "+");
-}
-
-TEST_F(Pair, ClockStopsOnlyWhenEverySubscriberRestsAndStartsWithTheFirstToWake)
-{
-    heartbeat.setRunning(a, false);
+    EXPECT_EQ(beat(), "b") << "one resting leaves the other ticking";
     EXPECT_EQ(clock, "+");
     heartbeat.setRunning(b, false);
-    EXPECT_EQ(clock, "+-");
+    EXPECT_EQ(clock, "+-") << "stops once every subscriber rests";
     EXPECT_EQ(beat(), "");
     heartbeat.setRunning(b, true);
-    EXPECT_EQ(clock, "+-+");
-    EXPECT_EQ(beat(), "b");
-}
-
-TEST_F(Pair, ClockStopsWhenTheLastRunningSubscriberLeaves)
-{
+    EXPECT_EQ(clock, "+-+") << "starts with the first to wake";
+    heartbeat.setRunning(a, true);
+    EXPECT_EQ(beat(), "ab");
     heartbeat.setRunning(a, false);
     heartbeat.unsubscribe(b);
-    EXPECT_EQ(clock, "+-");
+    EXPECT_EQ(clock, "+-+-") << "stops when the last running subscriber leaves";
     EXPECT_FALSE(heartbeat.clockRunning());
 }
 

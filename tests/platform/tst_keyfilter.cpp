@@ -9,7 +9,7 @@
 
 using Codes = QList<int>;
 
-class TestKeyPressHook : public QObject
+class TestKeyFilter : public QObject
 {
     Q_OBJECT
 
@@ -35,21 +35,14 @@ private Q_SLOTS:
         QTest::newRow("Escape") << int(Qt::Key_Escape) << none << "\x1b" << Codes{27};
         QTest::newRow("Ctrl+C") << int(Qt::Key_C) << ctrl << "\x03" << Codes{3};
         QTest::newRow("Ctrl+V, no text given") << int(Qt::Key_V) << ctrl << "" << Codes{22};
-        QTest::newRow("Ctrl+Shift+V") << int(Qt::Key_V) << (ctrl | shift) << "" << Codes{22};
-        QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << ctrl << "\x1a" << Codes{26};
 
         QTest::newRow("no code: Left") << int(Qt::Key_Left) << none << "" << Codes{};
         QTest::newRow("no code: Delete with DEL text")
             << int(Qt::Key_Delete) << none << "\x7f" << Codes{};
-        QTest::newRow("no code: Insert") << int(Qt::Key_Insert) << none << "" << Codes{};
         QTest::newRow("no code: Shift+Insert") << int(Qt::Key_Insert) << shift << "" << Codes{};
-        QTest::newRow("no code: F1") << int(Qt::Key_F1) << none << "" << Codes{};
         QTest::newRow("no code: Tab") << int(Qt::Key_Tab) << none << "\t" << Codes{};
         QTest::newRow("no code: Shift+Tab") << int(Qt::Key_Backtab) << shift << "" << Codes{};
         QTest::newRow("no code: Ctrl+digit") << int(Qt::Key_1) << ctrl << "1" << Codes{};
-        QTest::newRow("no code: Ctrl+Shift+symbol")
-            << int(Qt::Key_Exclam) << (ctrl | shift) << "!" << Codes{};
-        QTest::newRow("no code: Ctrl+Left") << int(Qt::Key_Left) << ctrl << "" << Codes{};
     }
     void characterCodes()
     {
@@ -108,8 +101,6 @@ private Q_SLOTS:
 
         QTest::newRow("Ctrl+keypad minus") << int(Qt::Key_Minus) << (ctrl | keypad) << "-"
                                            << "77" << Codes{'-'};
-        QTest::newRow("Ctrl+keypad decimal point") << int(Qt::Key_Period) << (ctrl | keypad) << "."
-                                                   << "77" << Codes{'.'};
         QTest::newRow("Ctrl+keypad digit") << int(Qt::Key_1) << (ctrl | keypad) << "1"
                                            << "1" << Codes{'1'};
         QTest::newRow("Ctrl+Meta+symbol") << int(Qt::Key_Plus) << (ctrl | Qt::MetaModifier) << "+"
@@ -125,9 +116,6 @@ private Q_SLOTS:
         QTest::newRow("several characters, the digit goes in")
             << int(Qt::Key_unknown) << Qt::KeyboardModifiers() << "ñ5"
             << "5" << Codes{0xF1, '5'};
-        QTest::newRow("soft hyphen and a digit in one key")
-            << int(Qt::Key_unknown) << Qt::KeyboardModifiers() << "\u00AD1"
-            << "1" << Codes{0xAD, '1'};
         QTest::newRow("several characters, all refused")
             << int(Qt::Key_unknown) << Qt::KeyboardModifiers() << "ab"
             << "77" << Codes{'a', 'b'};
@@ -152,5 +140,5 @@ private:
     Codes raised;
 };
 
-QTEST_MAIN(TestKeyPressHook)
+QTEST_MAIN(TestKeyFilter)
 #include "tst_keyfilter.moc"

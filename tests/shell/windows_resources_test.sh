@@ -72,14 +72,9 @@ while IFS='=' read -r key value; do
         END {exit !ok}' <<<"$strings" || fail "version block: $key is not \"$value\""
 done <<EOT
 Comments=Calcula el número del DNI
-FileDescription=Calcula la letra del DNI
-ProductName=Velmora
-InternalName=Velmora
 OriginalFilename=Velmora.exe
 FileVersion=1.00
-ProductVersion=1.00
 CompanyName=$web
-LegalTrademarks=$web
 LegalCopyright=$rights
 EOT
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "mainwindowfixture.h"
 #include "geometry.h"
+#include "mainwindowfixture.h"
 #include "win32form.h"
 
 namespace {

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include "mainwindowfixture.h"
-#include "services.h"
 #include "win32form.h"
 
 using namespace std::chrono_literals;
@@ -10,21 +9,6 @@ namespace {
 float panelTop(HWND credits)
 {
     return platform::win32::Win32Form::of(credits)->pictureBox("Picture2").top();
-}
-
-// One timer for every window: the main window resting, or waking for a keystroke, must not
-// stop or start the credits' scroll.
-TEST_F(MainWindow, CreditsKeepScrollingWhileTheMainWindowRestsAndWakes)
-{
-    HWND credits = openCredits();
-    ASSERT_TRUE(credits);
-    harness::pump(300ms);
-    for (const wchar_t digit : {L'5', L'6'}) {
-        const float before = panelTop(credits);
-        harness::sendCharacters(text1, std::wstring(1, digit));
-        harness::pump(300ms);
-        EXPECT_LE(panelTop(credits), before - 5 * 5.0F) << "after typing " << char(digit);
-    }
 }
 
 // At rest nothing wakes the program: neither the main window's timer once the identifier is
@@ -41,19 +25,6 @@ TEST_F(MainWindow, NoTimerRunsAtRest)
     DestroyWindow(credits);
     harness::pump(100ms);
     EXPECT_EQ(harness::pump(300ms), 0);
-}
-
-// The click can come before the tick that composes the identifier.
-TEST_F(MainWindow, CopyRightAfterTypingPutsWhatTheFieldsShow)
-{
-    harness::sendCharacters(text1, L"12345678");
-    harness::SeenMessageBox seen;
-    harness::answerNextMessageBox(seen);
-    SendMessageW(command1, BM_CLICK, 0, 0);
-    EXPECT_EQ(platform::clipboardText(), u"12345678Z");
-    EXPECT_EQ(seen.title, L"Se ha copiado al portapapeles!!");
-    EXPECT_EQ(seen.text,
-              L"El DNI completo se ha copiado en el portapapeles, para pegarlo utilice CTRL+V");
 }
 
 // The box belongs to the whole program: behind it the credits can be neither used nor closed,
