@@ -15,15 +15,6 @@ private Q_SLOTS:
     void init() { showForm(); }
     void cleanup() { closeForm(); }
 
-    void startsEmptyWithCopyDisabledAndFocusInNumber()
-    {
-        QCOMPARE(text1->text(), QString());
-        QCOMPARE(text2->text(), QString());
-        QVERIFY(!command1->isEnabled());
-        QVERIFY(command2->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), text1);
-    }
-
     void lettersFollowEveryDigit()
     {
         const QString letters = QStringLiteral("RNPSVSLZ");
