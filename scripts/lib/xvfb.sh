@@ -184,6 +184,27 @@ e2e_expect_bells() {
     echo "ok: $what: $expected bells"
 }
 
+# Fails unless a picture seen on the screen differs from the sharp artwork by at most <limit>
+# (normalised root-mean-square, 0 to 1), and, with a limit above 0, by less than half its
+# difference from the 1x artwork enlarged, which is what a blurred picture would be. All three
+# are files of the same size.
+# Usage: e2e_expect_sharp <seen> <sharp> <enlarged> <limit> <where>
+e2e_expect_sharp() {
+    local to_sharp to_enlarged
+    to_sharp=$(e2e_rmse "$1" "$2")
+    to_enlarged=$(e2e_rmse "$1" "$3")
+    echo "$5: difference $to_sharp from the sharp picture, $to_enlarged from the 1x enlarged"
+    awk -v d="$to_sharp" -v l="$4" 'BEGIN {exit !(d != "" && d <= l)}' ||
+        fail "$5: the picture differs by $to_sharp from the artwork (at most $4)"
+    [ "$4" = 0 ] || awk -v d="$to_sharp" -v e="$to_enlarged" 'BEGIN {exit !(d * 2 < e)}' ||
+        fail "$5: the picture is not clearly sharper than the 1x one enlarged"
+}
+
+e2e_rmse() {
+    # compare's status tells only that the pictures differ.
+    { compare -metric RMSE "$1" "$2" null: 2>&1 || true; } | sed -n 's/.*(\(.*\)).*/\1/p'
+}
+
 # e2e_expect_exit <pid>: the program ends within 5 seconds, as it must once its last window
 # has closed.
 e2e_expect_exit() {

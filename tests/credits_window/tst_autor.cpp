@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "autor.h"
 #include "fonts.h"
 #include "form1.h"
+#include "laidout.h"
 #include "loadedwindow.h"
 #include "picturebox.h"
 #include "timerwakeups.h"
@@ -79,12 +81,14 @@ private Q_SLOTS:
         delete form;
     }
 
-    void windowIsAFixedToolWindowOfItsOwn()
+    void windowIsAFixedToolWindowLaidOutAsDesigned()
     {
         QTest::mouseClick(command2, Qt::LeftButton);
         QWidget *autor = openCreditsWindows().value(0);
         QVERIFY(autor);
         QCOMPARE(autor->minimumSize(), autor->maximumSize());
+        const QString misplaced = firstMisplaced(autor, Autor::design());
+        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
         QCOMPARE(autor->windowType(), Qt::Tool);
         const Qt::WindowFlags flags = autor->windowFlags();
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));

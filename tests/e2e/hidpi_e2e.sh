@@ -11,12 +11,6 @@ set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 velmora=$1
 
-# The normalised root-mean-square difference of two pictures of the same size, 0 to 1.
-rmse() {
-    # compare's status tells only that the pictures differ.
-    { compare -metric RMSE "$1" "$2" null: 2>&1 || true; } | sed -n 's/.*(\(.*\)).*/\1/p'
-}
-
 # The pointer the X server shows, as "WIDTHxHEIGHT XHOT,YHOT", through XFixes.
 pointer() {
     python3 - <<'PY'
@@ -67,12 +61,7 @@ for pair in 1:0 1.25:0.03 1.5:0.03 2:0.005; do
     convert "$sharp" -resize "$size!" -crop "$region" +repage "$E2E_TMP/sharp.png"
     convert "$pictures/background.ppm" -resize "$size!" -crop "$region" +repage \
         "$E2E_TMP/stretched.png"
-    to_sharp=$(rmse "$E2E_TMP/seen.png" "$E2E_TMP/sharp.png")
-    to_stretched=$(rmse "$E2E_TMP/seen.png" "$E2E_TMP/stretched.png")
-    echo "scale $scale: difference $to_sharp from the sharp picture, $to_stretched from the 1x enlarged"
-    awk -v d="$to_sharp" -v l="$limit" 'BEGIN {exit !(d != "" && d <= l)}' ||
-        fail "at $scale the picture differs by $to_sharp from the artwork (at most $limit)"
-    [ "$scale" = 1 ] || awk -v d="$to_sharp" -v s="$to_stretched" 'BEGIN {exit !(d * 2 < s)}' ||
-        fail "at $scale the picture is not clearly sharper than the 1x one enlarged"
+    e2e_expect_sharp "$E2E_TMP/seen.png" "$E2E_TMP/sharp.png" "$E2E_TMP/stretched.png" "$limit" \
+        "at scale $scale"
 done
 echo "PASS: the sharp picture at 100, 125, 150 and 200 %"

@@ -12,11 +12,6 @@ source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
 source "$(dirname "$0")/../../scripts/lib/wine.sh"
 velmora=$1
 
-rmse() {
-    # compare's status tells only that the pictures differ.
-    { compare -metric RMSE "$1" "$2" null: 2>&1 || true; } | sed -n 's/.*(\(.*\)).*/\1/p'
-}
-
 e2e_start_display
 e2e_start_window_manager
 wine_start_prefix "$3" "$velmora"
@@ -47,12 +42,7 @@ for case in 96:449x193:background.ppm:100:0 144:674x290:background@2x.ppm:75:0.0
     convert "$pictures/$sharp" -resize "$scale%" -crop "$region" +repage "$E2E_TMP/sharp.png"
     convert "$pictures/background.ppm" -resize "$((dpi * 100 / 96))%" -crop "$region" +repage \
         "$E2E_TMP/stretched.png"
-    to_sharp=$(rmse "$E2E_TMP/seen.png" "$E2E_TMP/sharp.png")
-    to_stretched=$(rmse "$E2E_TMP/seen.png" "$E2E_TMP/stretched.png")
-    echo "$dpi dpi: client $size, difference $to_sharp from $sharp, $to_stretched from the 1x enlarged"
-    awk -v d="$to_sharp" -v l="$limit" 'BEGIN {exit !(d != "" && d <= l)}' ||
-        fail "at $dpi dpi the picture differs by $to_sharp from $sharp (at most $limit)"
-    [ "$dpi" = 96 ] || awk -v d="$to_sharp" -v s="$to_stretched" 'BEGIN {exit !(d * 2 < s)}' ||
-        fail "at $dpi dpi the picture is not clearly sharper than the 1x one enlarged"
+    e2e_expect_sharp "$E2E_TMP/seen.png" "$E2E_TMP/sharp.png" "$E2E_TMP/stretched.png" "$limit" \
+        "at $dpi dpi (client $size, $sharp)"
 done
 echo "PASS: the layout and the sharp picture at 96, 144 and 192 dpi"

@@ -5,9 +5,10 @@
 # prints the name of the object behind each live-region-changed event. Typing 2, 5 and Backspace
 # twice, "Letra W" once; then 12345678, "Letra R" to "Letra Z", one per change; opening the
 # credits, their texts once, and their annotation cleared when they close, so that no later
-# window takes it over. Wine 8 delivers the events across processes, but its annotation service
-# only traces what it is given (it stores nothing, so nothing reads the live setting back): the
-# trace shows that each live control was annotated once, as a polite live region.
+# window takes it over; opened afresh, their texts once more. Wine 8 delivers the events across
+# processes, but its annotation service only traces what it is given (it stores nothing, so
+# nothing reads the live setting back): the trace shows that each live control was annotated
+# once, as a polite live region.
 # Usage: wine_liveregion_e2e.sh <Velmora.exe> <liveregionlistener.exe> <Wine prefix template>
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib/xvfb.sh"
@@ -89,4 +90,9 @@ xdotool windowactivate --sync "$credits_window" key alt+F4
 e2e_poll grep -Eq "ClearHwndProps \(0*${credits%%|*} 4294967292 0 [0-9A-F]+ 1\)" "$E2E_TMP/program.log" ||
     fail "the credits' annotation is not cleared when they close:"$'\n'"$(grep HwndProp "$E2E_TMP/program.log")"
 echo "ok: the credits' annotation cleared when they close"
+e2e_wait_window_gone "$credits_title" || fail "Alt+F4 did not close the credits"
+xdotool windowactivate --sync "$main" mousemove --window "$main" 428 180 click 1
+[ "$(heard_lines '|\.: Velmora :\./Creado por: ' 2 | wc -l)" -eq 2 ] ||
+    fail "the credits opened again were not heard again:"$'\n'"$(cat "$heard")"
+echo "ok: the credits heard again when they open afresh"
 echo "PASS: the Windows build's live regions heard from another process"

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "form1test.h"
+#include "laidout.h"
 
 #include <QFontInfo>
 
-// What a user meets of the main window's layout: a fixed window, the tab order, the pointers and
-// the number's font. Its place on the screen is seen under a window manager (e2e_windows), its
-// title and tool tips heard from Orca (e2e_screen_reader).
+// What a user meets of the main window's layout: a fixed window with its controls where the
+// design puts them, the tab order, the pointers and the number's font. Its place on the screen is
+// seen under a window manager (e2e_windows), its title and tool tips heard from Orca
+// (e2e_screen_reader).
 class TestForm1Layout : public Form1Test
 {
     Q_OBJECT
@@ -15,9 +17,11 @@ private Q_SLOTS:
     void init() { showForm(); }
     void cleanup() { closeForm(); }
 
-    void windowIsFixedWithoutMaximise()
+    void windowIsFixedAndLaidOutAsDesigned()
     {
         QCOMPARE(form->minimumSize(), form->maximumSize());
+        const QString misplaced = firstMisplaced(form, Form1::design());
+        QVERIFY2(misplaced.isEmpty(), qPrintable(misplaced));
         const Qt::WindowFlags flags = form->windowFlags();
         QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));

@@ -27,8 +27,8 @@ TEST_F(MainWindow, NoTimerRunsAtRest)
     EXPECT_EQ(harness::pump(300ms), 0);
 }
 
-// The box belongs to the whole program: behind it the credits can be neither used nor closed,
-// and they keep scrolling.
+// The box, with the handler's title and text, belongs to the whole program: behind it the
+// credits can be neither used nor closed, and they keep scrolling.
 TEST_F(MainWindow, MessageBoxIsModalToEveryWindow)
 {
     HWND credits = openCredits();
@@ -45,6 +45,9 @@ TEST_F(MainWindow, MessageBoxIsModalToEveryWindow)
     });
     SendMessageW(command1, BM_CLICK, 0, 0);
     ASSERT_TRUE(seen.opened);
+    EXPECT_EQ(seen.title, L"Se ha copiado al portapapeles!!");
+    EXPECT_EQ(seen.text,
+              L"El DNI completo se ha copiado en el portapapeles, para pegarlo utilice CTRL+V");
     EXPECT_FALSE(creditsEnabled);
     EXPECT_GT(scrolledWhileOpen, 0.0F);
     EXPECT_TRUE(IsWindowEnabled(credits));
