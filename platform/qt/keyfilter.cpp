@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <optional>
 
-namespace platform {
+namespace platform::qt {
 namespace {
 
 constexpr int kEnter = 13;
@@ -161,4 +161,4 @@ bool KeyFilter::filterInputMethod(QInputMethodEvent *event)
     return true;
 }
 
-} // namespace platform
+} // namespace platform::qt

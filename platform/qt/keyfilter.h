@@ -11,7 +11,7 @@ class QInputMethodEvent;
 class QKeyEvent;
 class QLineEdit;
 
-namespace platform {
+namespace platform::qt {
 
 // The character codes a key press produces, as the old desktop raised them: Enter 13,
 // Backspace 8, Escape 27, Ctrl+A..Ctrl+Z 1..26, and every character of the text a line edit
@@ -51,4 +51,4 @@ private:
     bool replaying_ = false;
 };
 
-} // namespace platform
+} // namespace platform::qt

@@ -51,7 +51,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(Codes, codes);
         const QKeyEvent event(QEvent::KeyPress, key, modifiers, text);
-        QCOMPARE(platform::characterCodes(event), codes);
+        QCOMPARE(platform::qt::characterCodes(event), codes);
     }
 
     void init()
@@ -59,7 +59,7 @@ private Q_SLOTS:
         field = std::make_unique<QLineEdit>();
         raised.clear();
         // Lets digits through and cancels everything else, as a digits-only field would.
-        new platform::KeyFilter(field.get(), [this](std::int16_t &code) {
+        new platform::qt::KeyFilter(field.get(), [this](std::int16_t &code) {
             raised.append(code);
             if (code < '0' || code > '9')
                 code = 0;
