@@ -7,15 +7,21 @@ E2E_TMP=$(mktemp -d)
 # Commands run before the processes are ended, such as stopping a Wine prefix's server.
 E2E_CLEANUP_FIRST=()
 
+# Ends the processes the test started, the last started first, so that clients such as Orca
+# leave while the buses they talk to still run; one still running after five seconds is killed.
 e2e_cleanup() {
-    local pid command
+    local i pid command
     for command in "${E2E_CLEANUP_FIRST[@]}"; do
         $command
     done
-    for pid in "${E2E_PIDS[@]}"; do
-        kill "$pid" 2>/dev/null || true
-    done
-    for pid in "${E2E_PIDS[@]}"; do
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        pid=${E2E_PIDS[i]}
+        kill "$pid" 2>/dev/null || continue
+        for _ in $(seq 100); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.05
+        done
+        kill -KILL "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
     rm -rf "$E2E_TMP"
