@@ -17,11 +17,7 @@ e2e_cleanup() {
     for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
         pid=${E2E_PIDS[i]}
         kill "$pid" 2>/dev/null || continue
-        for _ in $(seq 100); do
-            kill -0 "$pid" 2>/dev/null || break
-            sleep 0.05
-        done
-        kill -KILL "$pid" 2>/dev/null || true
+        e2e_poll e2e_process_gone "$pid" || kill -KILL "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
     rm -rf "$E2E_TMP"
